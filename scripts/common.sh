@@ -1,0 +1,44 @@
+# Shared by scripts/run and scripts/test: the Debian packages the game needs, installed when missing.
+# shellcheck shell=bash
+
+IXA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+
+# Build: compiler, CMake, Qt 6 and GoogleTest. Run: the Arial-compatible font with Czech glyphs,
+# Qt's Czech texts. Tests and headless runs: a virtual X server, xdotool to close windows, a
+# window manager so that maximised windows behave as on a desktop, and ImageMagick's import for
+# screenshots.
+IXA_PACKAGES=(
+  g++ cmake make
+  qt6-base-dev qt6-translations-l10n
+  libgtest-dev libgmock-dev
+  fonts-liberation2 fonts-dejavu-core
+  xvfb xauth xdotool x11-xkb-utils x11-apps openbox imagemagick
+)
+
+ixa_missing_packages() {
+  local missing=() p
+  for p in "${IXA_PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  echo "${missing[@]}"
+}
+
+ixa_install_missing() {
+  local missing
+  missing=$(ixa_missing_packages)
+  [ -z "$missing" ] && return 0
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "Missing Debian packages. As root, run:"
+    echo "  apt-get update && apt-get install -y --no-install-recommends $missing"
+    exit 1
+  fi
+  echo "Installing: $missing"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  # shellcheck disable=SC2086
+  apt-get install -y -qq --no-install-recommends $missing
+}
+
+ixa_jobs() {
+  nproc 2>/dev/null || echo 2
+}

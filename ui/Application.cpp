@@ -1,0 +1,52 @@
+#include "ui/Application.h"
+
+#include "ui/Form.h"
+#include "ui/Pictures.h"
+
+#include <QFont>
+#include <QKeyEvent>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QPointer>
+
+Application::Application(int& argc, char** argv) : QApplication(argc, argv)
+{
+    setApplicationName(QStringLiteral("Ixa"));
+    setApplicationDisplayName(QStringLiteral("Ixa"));
+    setDesktopFileName(QStringLiteral("ixa"));
+    // The end of the run is the game's own decision (the last window unloaded), not Qt's.
+    setQuitOnLastWindowClosed(false);
+
+    // Arial is found through fontconfig's metric-compatible alias; MS Sans Serif has none.
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+
+    if (qtTranslator_.load(QLocale(QLocale::Czech), QStringLiteral("qtbase"), QStringLiteral("_"),
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(&qtTranslator_);
+
+    setWindowIcon(Pictures::Icon());
+}
+
+QString Application::CommandText(int argc, char** argv)
+{
+    QStringList words;
+    for (int i = 1; i < argc; ++i)
+        words << QString::fromLocal8Bit(argv[i]);
+    return words.join(u' ');
+}
+
+bool Application::notify(QObject* receiver, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && receiver->isWidgetType()) {
+        auto* widget = static_cast<QWidget*>(receiver);
+        if (auto* form = qobject_cast<Form*>(widget->window()); form && form->KeyPreview()) {
+            QPointer<QObject> guard(receiver);
+            form->PreviewKey(*static_cast<QKeyEvent*>(event));
+            // The handler may have closed the window the key was meant for.
+            if (!guard)
+                return true;
+        }
+    }
+    return QApplication::notify(receiver, event);
+}

@@ -1,0 +1,19 @@
+// The application object: Czech texts for the platform's own buttons, the fonts the designs name,
+// the game's icon, and key preview for the windows that ask for it.
+#pragma once
+
+#include <QApplication>
+#include <QTranslator>
+
+class Application : public QApplication {
+public:
+    Application(int& argc, char** argv);
+
+    // The program's command line after its own name, joined by blanks.
+    static QString CommandText(int argc, char** argv);
+
+    bool notify(QObject* receiver, QEvent* event) override;
+
+private:
+    QTranslator qtTranslator_;
+};

@@ -1,0 +1,23 @@
+// A push button with a caption; "&" marks its access key (Alt with that letter presses it).
+#pragma once
+
+#include "ui/Control.h"
+
+#include <QPushButton>
+
+class CommandButton : public Control<QPushButton> {
+    Q_OBJECT
+public:
+    explicit CommandButton(QWidget* parent);
+
+    QString Caption() const { return text(); }
+    void SetCaption(const QString& caption) { setText(caption); }
+
+signals:
+    // A left click, Space or Enter while it has the focus, or its access key.
+    void Click();
+    void MouseDown(std::int16_t Button, std::int16_t Shift, float X, float Y);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+};

@@ -1,0 +1,59 @@
+// The properties every control has, in the game's own words. Positions are in the container's
+// unit, which is the pixel on the windows that place controls at run time.
+#pragma once
+
+#include <QColor>
+#include <QPalette>
+#include <QWidget>
+
+#include <cstdint>
+
+// Mouse button codes as the handlers receive them.
+namespace MouseButton {
+constexpr std::int16_t Left = 1;
+constexpr std::int16_t Right = 2;
+constexpr std::int16_t Middle = 4;
+} // namespace MouseButton
+
+std::int16_t MouseButtonCode(Qt::MouseButton button);
+
+template <typename Base>
+class Control : public Base {
+public:
+    using Base::Base;
+
+    int Left() const { return this->x(); }
+    int Top() const { return this->y(); }
+    int Width() const { return this->width(); }
+    int Height() const { return this->height(); }
+    void SetLeft(int left) { this->move(left, this->y()); }
+    void SetTop(int top) { this->move(this->x(), top); }
+    void SetWidth(int width) { this->resize(width, this->height()); }
+    void Move(int left, int top) { this->move(left, top); }
+
+    // The control's own visible flag: true also while its window is not on the screen yet.
+    bool Visible() const { return !this->isHidden(); }
+    void SetVisible(bool visible) { this->setVisible(visible); }
+    bool Enabled() const { return this->isEnabled(); }
+    void SetEnabled(bool enabled) { this->setEnabled(enabled); }
+    void SetFocus() { this->setFocus(Qt::OtherFocusReason); }
+    // Brings the control to the front of its window's z-order.
+    void ZOrder() { this->raise(); }
+
+    void SetToolTipText(const QString& text) { this->setToolTip(text); }
+    void SetForeColor(QColor colour) { setRole(QPalette::WindowText, colour); setRole(QPalette::ButtonText, colour); }
+    void SetBackColor(QColor colour)
+    {
+        setRole(QPalette::Window, colour);
+        this->setAutoFillBackground(true);
+    }
+    QColor ForeColor() const { return this->palette().color(QPalette::WindowText); }
+
+private:
+    void setRole(QPalette::ColorRole role, QColor colour)
+    {
+        QPalette p = this->palette();
+        p.setColor(role, colour);
+        this->setPalette(p);
+    }
+};

@@ -1,0 +1,177 @@
+#include "ui/Form.h"
+
+#include "ui/KeyCode.h"
+#include "ui/Screen.h"
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QScreen>
+
+Form::Form(Platform& platform_) : Control<QWidget>(nullptr), platform(platform_) {}
+
+Form::~Form()
+{
+    platform.forms.Unloaded(this);
+}
+
+void Form::Load()
+{
+    if (loaded_)
+        return;
+    // Marked first: the load handler may show the window itself.
+    loaded_ = true;
+    platform.forms.Loaded(this);
+    Form_Load();
+}
+
+void Form::Show()
+{
+    if (!loaded_) {
+        Load();
+        if (!loaded_ || isVisible())
+            return;
+    }
+    showNow();
+}
+
+void Form::showNow()
+{
+    if (startState_ == StartState::Maximized) {
+        // Without a window manager a maximised window keeps its size: give it the screen's first.
+        if (const QScreen* screen = QGuiApplication::primaryScreen(); screen && !isVisible())
+            setGeometry(screen->availableGeometry());
+        showMaximized();
+    } else {
+        show();
+    }
+}
+
+void Form::ShowModal()
+{
+    QPointer<Form> self(this);
+    setWindowModality(Qt::ApplicationModal);
+    if (!loaded_)
+        Load();
+    if (!self || !loaded_)
+        return;
+    QEventLoop loop;
+    connect(this, &Form::Gone, &loop, &QEventLoop::quit);
+    connect(this, &QObject::destroyed, &loop, &QEventLoop::quit);
+    showNow();
+    if (self && isVisible())
+        loop.exec();
+    if (self)
+        setWindowModality(Qt::NonModal);
+}
+
+void Form::Hide()
+{
+    hide();
+    emit Gone();
+}
+
+bool Form::Unload()
+{
+    if (!loaded_ || unloading_)
+        return true;
+    unloading_ = true;
+    bool Cancel = false;
+    QPointer<Form> self(this);
+    Form_Unload(Cancel);
+    if (!self)
+        return true;
+    unloading_ = false;
+    if (Cancel)
+        return false;
+    loaded_ = false;
+    hide();
+    emit Gone();
+    deleteLater();
+    platform.forms.Unloaded(this);
+    return true;
+}
+
+std::int32_t Form::WidthTwips() const
+{
+    return frameGeometry().width() * Screen::TwipsPerPixel;
+}
+
+std::int32_t Form::HeightTwips() const
+{
+    return frameGeometry().height() * Screen::TwipsPerPixel;
+}
+
+void Form::SetHeightTwips(std::int32_t height)
+{
+    const int frame = frameGeometry().height() - this->height();
+    resize(width(), height / Screen::TwipsPerPixel - frame);
+}
+
+void Form::MoveTwips(std::int32_t left, std::int32_t top)
+{
+    move(left / Screen::TwipsPerPixel, top / Screen::TwipsPerPixel);
+}
+
+void Form::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (loaded_)
+        Form_Resize();
+}
+
+void Form::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    // Minimising and restoring may keep the size; the window is laid out again all the same.
+    if (event->type() == QEvent::WindowStateChange && loaded_)
+        Form_Resize();
+}
+
+void Form::closeEvent(QCloseEvent* event)
+{
+    // The close box asks exactly as the game's own way out does.
+    if (Unload())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void Form::PreviewKey(QKeyEvent& event)
+{
+    if (keyPreview_)
+        deliverKey(event);
+}
+
+void Form::deliverKey(QKeyEvent& event)
+{
+    QPointer<Form> self(this);
+    Form_KeyDown(KeyCodeOf(event), ShiftMaskOf(event.modifiers()));
+    if (self && !event.text().isEmpty())
+        Form_KeyPress(static_cast<std::int16_t>(event.text().at(0).unicode()));
+}
+
+void Form::keyPressEvent(QKeyEvent* event)
+{
+    // With key preview the window has seen the key already, on its way to the control.
+    if (!keyPreview_)
+        deliverKey(*event);
+    QWidget::keyPressEvent(event);
+}
+
+void Form::mousePressEvent(QMouseEvent* event)
+{
+    Form_MouseDown(MouseButtonCode(event->button()), ShiftMaskOf(event->modifiers()),
+        static_cast<float>(event->position().x()), static_cast<float>(event->position().y()));
+    event->accept();
+}
+
+void Form::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        Form_Click();
+    event->accept();
+}

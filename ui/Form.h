@@ -1,0 +1,87 @@
+// A window built from its design, with the events the game handles: load, resize, unload (which
+// may be cancelled), key down and key press, click and mouse down.
+#pragma once
+
+#include "ui/Control.h"
+#include "ui/Platform.h"
+
+#include <QWidget>
+
+#include <cstdint>
+
+class QKeyEvent;
+
+class Form : public Control<QWidget> {
+    Q_OBJECT
+public:
+    explicit Form(Platform& platform);
+    ~Form() override;
+
+    QString Caption() const { return windowTitle(); }
+    void SetCaption(const QString& caption) { setWindowTitle(caption); }
+
+    // Runs the load handler once; showing a window that is not loaded loads it first.
+    void Load();
+    bool IsLoaded() const { return loaded_; }
+    // Modeless: returns at once.
+    void Show();
+    // Modal: returns when the window is hidden or unloaded.
+    void ShowModal();
+    void Hide();
+    // Runs the unload handler; unless it cancels, the window goes and is deleted soon after.
+    // Returns false when the handler kept the window.
+    bool Unload();
+
+    // The inner area in the window's unit (pixels).
+    int ScaleWidth() const { return width(); }
+    int ScaleHeight() const { return height(); }
+
+    // Outer geometry in twips, the unit windows are placed on the screen with.
+    std::int32_t WidthTwips() const;
+    std::int32_t HeightTwips() const;
+    void SetHeightTwips(std::int32_t height);
+    void MoveTwips(std::int32_t left, std::int32_t top);
+
+    // Every key press reaches Form_KeyDown first, whichever control has the focus.
+    bool KeyPreview() const { return keyPreview_; }
+    void SetKeyPreview(bool on) { keyPreview_ = on; }
+    enum class StartState { Normal, Maximized };
+    void SetStartState(StartState state) { startState_ = state; }
+
+    // Called by the application before the key goes to the focused control.
+    void PreviewKey(QKeyEvent& event);
+
+signals:
+    // The window was hidden or unloaded: a modal show is over.
+    void Gone();
+
+protected:
+    virtual void Form_Load() {}
+    virtual void Form_Resize() {}
+    virtual void Form_Unload(bool& Cancel) { (void)Cancel; }
+    virtual void Form_KeyDown(std::int16_t KeyCode, std::int16_t Shift) { (void)KeyCode, (void)Shift; }
+    virtual void Form_KeyPress(std::int16_t KeyAscii) { (void)KeyAscii; }
+    virtual void Form_Click() {}
+    virtual void Form_MouseDown(std::int16_t Button, std::int16_t Shift, float X, float Y)
+    {
+        (void)Button, (void)Shift, (void)X, (void)Y;
+    }
+
+    Platform& platform;
+
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void deliverKey(QKeyEvent& event);
+    void showNow();
+
+    bool loaded_ = false;
+    bool unloading_ = false;
+    bool keyPreview_ = false;
+    StartState startState_ = StartState::Normal;
+};

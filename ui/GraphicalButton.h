@@ -1,0 +1,34 @@
+// A button that shows a picture instead of a caption and is exactly as large as the picture.
+#pragma once
+
+#include "ui/Control.h"
+
+#include <QAbstractButton>
+#include <QPixmap>
+
+class GraphicalButton : public Control<QAbstractButton> {
+    Q_OBJECT
+public:
+    explicit GraphicalButton(QWidget* parent);
+
+    const QPixmap& Picture() const { return picture_; }
+    void SetPicture(const QPixmap& picture);
+
+    QSize sizeHint() const override;
+
+signals:
+    void Click();
+    // Every mouse button, not only the left one: the banknotes take a note back on the right one.
+    void MouseDown(std::int16_t Button, std::int16_t Shift, float X, float Y);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    QPixmap picture_;
+    bool hovered_ = false;
+};

@@ -1,0 +1,30 @@
+// A label: a caption with a font, colours, an optional border, and click and mouse-down events.
+#pragma once
+
+#include "ui/Control.h"
+
+#include <QLabel>
+
+class Label : public Control<QLabel> {
+    Q_OBJECT
+public:
+    explicit Label(QWidget* parent);
+
+    QString Caption() const { return text(); }
+    void SetCaption(const QString& caption);
+
+    // A label that sizes itself to its caption.
+    void SetAutoSize(bool autoSize);
+    void SetBorderSingle(bool single);
+
+signals:
+    void Click();
+    void MouseDown(std::int16_t Button, std::int16_t Shift, float X, float Y);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool autoSize_ = false;
+};

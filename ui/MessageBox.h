@@ -1,0 +1,25 @@
+// The Yes/No question box, with a way for tests to answer it.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class QWidget;
+
+class MessageBox {
+public:
+    enum class Answer { Yes, No };
+
+    // Asks the question modally: Yes and No, Yes preselected, no icon, titled "Ixa".
+    Answer AskYesNo(QWidget* parent, const QString& prompt);
+
+    // From now on the question is not shown: the given function answers it.
+    void AnswerWith(std::function<Answer(const QString& prompt)> answerer);
+    const QStringList& Asked() const { return asked_; }
+
+private:
+    std::function<Answer(const QString&)> answerer_;
+    QStringList asked_;
+};

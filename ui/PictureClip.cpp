@@ -1,0 +1,6 @@
+#include "ui/PictureClip.h"
+
+QPixmap PictureClip::Clip() const
+{
+    return picture_.copy(ClipX, ClipY, ClipWidth, ClipHeight);
+}

@@ -1,0 +1,39 @@
+// What the windowing platform gives the game: random numbers, the screen, the question box and
+// the list of loaded windows. One instance per run; tests make their own and script its parts.
+#pragma once
+
+#include "ui/MessageBox.h"
+#include "ui/Random.h"
+#include "ui/Screen.h"
+
+#include <functional>
+#include <vector>
+
+class Form;
+
+// The loaded windows: unloading the last one ends the program.
+class Forms {
+public:
+    Forms();
+
+    void Loaded(Form* form);
+    void Unloaded(Form* form);
+    std::size_t Count() const { return loaded_.size(); }
+    bool IsLoaded(const Form* form) const;
+
+    // What "the program ends" means: quitting the event loop, or, in tests, whatever they need to see.
+    std::function<void()> OnLastUnloaded;
+
+private:
+    std::vector<Form*> loaded_;
+};
+
+struct Platform {
+    Random rnd;
+    Screen screen;
+    MessageBox msgBox;
+    Forms forms;
+};
+
+// Lets pending window events be handled.
+void DoEvents();
