@@ -1,0 +1,134 @@
+// The game engine: the deck of one game of twenty-one, the cards of both sides with their points
+// and hand states, and the computer's play. It lays the cards straight onto the table window.
+#pragma once
+
+#include "ui/ControlArray.h"
+#include "ui/GraphicalButton.h"
+#include "ui/Label.h"
+#include "ui/PictureBox.h"
+#include "ui/PictureClip.h"
+#include "ui/Random.h"
+
+#include <array>
+#include <cstdint>
+
+// One slot of the deck.
+struct Karta {
+    std::int16_t Cislo = 0;
+    std::int16_t Rezerva = 0;
+    std::int16_t Hodnota = 0;
+
+    friend bool operator==(const Karta&, const Karta&) = default;
+};
+
+// Card number 0..31: suit = number / 8, rank = number % 8.
+constexpr std::int16_t PocetKaret = 32;
+constexpr std::int16_t KaretVBarve = 8;
+
+// Point values by rank: ace, king, ober, unter, ten, nine, eight, seven.
+constexpr std::array<std::int16_t, KaretVBarve> HodnotaHodnosti = { 11, 2, 1, 1, 10, 9, 8, 7 };
+constexpr std::int16_t HodnotaEsa = 11;
+constexpr std::int16_t HodnotaSedmy = 7;
+constexpr std::int16_t Jednadvacet = 21;
+
+constexpr std::int16_t HodnotaKarty(std::int16_t cislo)
+{
+    return HodnotaHodnosti[static_cast<std::size_t>(cislo % KaretVBarve)];
+}
+
+// Hand state codes, best first.
+enum Stav : std::int16_t { TriSedmy = 1, DveEsa = 2, PresneJednadvacet = 3, Pres = 4, Pod = 5 };
+
+// The state of an ordinary hand (no special one) with these points.
+constexpr std::int16_t StavPodleBodu(std::int16_t body)
+{
+    return body == Jednadvacet ? PresneJednadvacet : body > Jednadvacet ? Pres : Pod;
+}
+
+// The controls of the table window that the engine lays cards on and writes points into.
+struct StulProHru {
+    ControlArray<PictureBox>& picKarta;
+    Label& lblBody_JA;
+    Label& lblBody_PC;
+    GraphicalButton& cmdRub;
+    PictureClip& pclKarty;
+};
+
+class clsHra21 {
+public:
+    clsHra21(StulProHru stul, Random& rnd);
+
+    void Zamichej();
+    void Snimam_JA();
+    void Snima_PC();
+    std::int16_t PocetMychKaret() const { return Pocet_JA; }
+    std::int16_t PocetPCKaret() const { return Pocet_PC; }
+    void ChciVratitSedmu();
+    void PCVraciSedmu();
+    std::int16_t UkazStav_JA() const { return Stav_JA; }
+    std::int16_t UkazStav_PC() const { return Stav_PC; }
+    std::int16_t UkazBody_JA() const { return Body_JA; }
+    std::int16_t UkazBody_PC() const { return Body_PC; }
+    std::int16_t PosledniHodnota_PC() const { return Posledni; }
+
+    // What one tick of the computer's turn did.
+    enum class TahPC { Snima, Stoji, VratilSedmu };
+    // One tick of the computer's turn: draws a fresh threshold 17 or 18, reads the engine, and
+    // carries out the engine side (Snima_PC, or PCVraciSedmu). Stoji and VratilSedmu end the turn.
+    TahPC TahPocitace();
+
+    // The computer's rule for one tick: its points P, its number of cards N, the value L of the
+    // last card drawn and the threshold T. It never looks at the player's hand.
+    static constexpr TahPC RozhodniTahPC(std::int16_t P, std::int16_t N, std::int16_t L, std::int16_t T)
+    {
+        if (P > Jednadvacet && L == HodnotaSedmy)
+            return TahPC::VratilSedmu;
+        if (P >= 15 && P < T && N >= 6)
+            return TahPC::Stoji;
+        if (P >= T && P <= Jednadvacet)
+            return TahPC::Stoji;
+        if (P > Jednadvacet)
+            return TahPC::Stoji;
+        return TahPC::Snima;
+    }
+
+    // Read-only views of the deck and the history, for checks from outside.
+    struct Historie {
+        std::int16_t Predpredposledni;
+        std::int16_t Predposledni;
+        std::int16_t Posledni;
+    };
+    const std::array<Karta, PocetKaret>& UkazBalicek() const { return Balicek; }
+    std::int16_t UkazVrchni() const { return Vrchni; }
+    std::int16_t UkazPocetObrazku() const { return PocetObrazku; }
+    Historie UkazHistorii() const { return { Predpredposledni, Predposledni, Posledni }; }
+
+private:
+    void UkazKartu();
+
+    std::int16_t RadaKaret(const Label& lblBody) const;
+    void UmistiKartu(const Label& lblBody, std::int16_t k, std::int16_t& X, std::int16_t& Y) const;
+    void Zapocitej(std::int16_t c, std::int16_t Pocet, std::int16_t& Body, std::int16_t& Stav) const;
+    void VratSedmu(std::int16_t& Pocet, std::int16_t& Body, std::int16_t& Stav, Label& lblBody);
+    std::int16_t HodnotaDrzeneKarty(std::int16_t odKonce) const;
+
+    std::array<Karta, PocetKaret> Balicek {};
+    std::int16_t Vrchni = 0;
+    std::int16_t PocetObrazku = 0;
+    std::int16_t Pocet_JA = 0;
+    std::int16_t Pocet_PC = 0;
+    std::int16_t X_JA = 0;
+    std::int16_t Y_JA = 0;
+    std::int16_t X_PC = 0;
+    std::int16_t Y_PC = 0;
+    std::int16_t Predpredposledni = 0;
+    std::int16_t Predposledni = 0;
+    std::int16_t Posledni = 0;
+    std::int16_t Body_JA = 0;
+    std::int16_t Body_PC = 0;
+    std::int16_t Stav_JA = 0;
+    std::int16_t Stav_PC = 0;
+
+    StulProHru stul_;
+    Random& rnd_;
+};
