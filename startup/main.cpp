@@ -1,11 +1,12 @@
+#include "table/frmStul.h"
 #include "ui/Application.h"
-#include "ui/frmStulDesign.h"
 
 int main(int argc, char** argv)
 {
     Application app(argc, argv);
     Platform platform;
-    auto* table = new frmStulDesign(platform);
-    table->Show();
+    platform.CommandLine = Application::CommandText(argc, argv);
+    auto* stul = new frmStul(platform);
+    stul->Show();
     return app.exec();
 }

@@ -6,6 +6,8 @@
 #include "ui/Random.h"
 #include "ui/Screen.h"
 
+#include <QString>
+
 #include <functional>
 #include <vector>
 
@@ -29,6 +31,8 @@ private:
 };
 
 struct Platform {
+    // The program's command line after its own name.
+    QString CommandLine;
     Random rnd;
     Screen screen;
     MessageBox msgBox;

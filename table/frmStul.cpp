@@ -1,0 +1,122 @@
+// The table's game flow: start-up, deal, the player's draws and seven returns, the stand, the
+// computer's timed turn, the decision and the settling.
+#include "table/frmStul.h"
+
+#include "history/History.h"
+#include "table/Penezenka.h"
+#include "table/Vyhodnoceni.h"
+
+frmStul::frmStul(Platform& platform_) : frmStulDesign(platform_)
+{
+    connect(cmdRozdej, &CommandButton::Click, this, &frmStul::cmdRozdej_Click);
+    connect(cmdRub, &GraphicalButton::Click, this, &frmStul::cmdRub_Click);
+    picKarta.OnClick([this](std::int16_t Index) { picKarta_Click(Index); });
+    connect(cmdDost, &CommandButton::Click, this, &frmStul::cmdDost_Click);
+    connect(tmrTah, &Timer::Fired, this, &frmStul::tmrTah_Timer);
+    connect(tmrZmiz, &Timer::Fired, this, &frmStul::tmrZmiz_Timer);
+    cmdBankovka.OnMouseDown([this](std::int16_t Index, std::int16_t Button, std::int16_t Shift, float X, float Y) {
+        cmdBankovka_MouseDown(Index, Button, Shift, X, Y);
+    });
+    connect(cmdKonec, &CommandButton::Click, this, [this] { Unload(); });
+}
+
+frmStul::~frmStul() = default;
+
+clsHra21& frmStul::Hra()
+{
+    if (!Hra_)
+        Hra_ = std::make_unique<clsHra21>(StulProHru{picKarta, *lblBody_JA, *lblBody_PC, *cmdRub, pclKarty}, platform.rnd);
+    return *Hra_;
+}
+
+void frmStul::Form_Load()
+{
+    Penezenka = PocatecniCastka(platform.CommandLine);
+    PocatecniPenezenka = Penezenka;
+    TheHistory().Zaloz(Penezenka);
+    platform.rnd.Randomize();
+    pclKarty.ClipWidth = static_cast<std::int16_t>(cmdRub->Width());
+    pclKarty.ClipHeight = static_cast<std::int16_t>(cmdRub->Height());
+    cmdDost->SetEnabled(false);
+    ZobrazDispleje();
+    lblNapoveda->SetVisible(true);
+    Show();
+    tmrZmiz->SetEnabled(true);
+    cmdRozdej->SetFocus();
+    ZviditelniBankovky();
+}
+
+void frmStul::cmdRozdej_Click()
+{
+    cmdRub->SetVisible(true);
+    Hra().Zamichej();
+    Hra().Snimam_JA();
+    cmdRozdej->SetEnabled(false);
+    lblSazka->SetCaption(QStringLiteral("Sázejte !"));
+    HracNaTahu = true;
+}
+
+void frmStul::cmdRub_Click()
+{
+    if (!HracNaTahu || Hra().UkazBody_JA() >= 21)
+        return;
+    // The second card needs a stake; a player left without a card (a first seven given back)
+    // draws a new first card without one.
+    if (Hra().PocetMychKaret() == 0 || Sazka > 0)
+        Hra().Snimam_JA();
+    if (Hra().PocetMychKaret() == 2) {
+        cmdDost->SetEnabled(true);
+        cmdDost->SetFocus();
+    }
+}
+
+void frmStul::picKarta_Click(std::int16_t)
+{
+    if (HracNaTahu)
+        Hra().ChciVratitSedmu();
+}
+
+void frmStul::cmdDost_Click()
+{
+    HracNaTahu = false;
+    tmrTah->SetEnabled(true);
+    cmdDost->SetEnabled(false);
+}
+
+void frmStul::tmrTah_Timer()
+{
+    switch (Hra().TahPocitace()) {
+    case clsHra21::TahPC::Snima:
+        break;
+    case clsHra21::TahPC::Stoji:
+    case clsHra21::TahPC::VratilSedmu:
+        VyhodnotVyhru();
+        break;
+    }
+}
+
+void frmStul::VyhodnotVyhru()
+{
+    const Vitez vitez = KdoVyhral(Hra().UkazStav_JA(), Hra().UkazStav_PC(), Hra().UkazBody_JA(), Hra().UkazBody_PC());
+    if (vitez == Vitez::Hrac)
+        Vyhra_JA();
+    else
+        Vyhra_PC();
+}
+
+void frmStul::PripravDalsi()
+{
+    tmrTah->SetEnabled(false);
+    Sazka = 0;
+    TheHistory().Zaloz(Penezenka);
+    ZobrazDispleje();
+    cmdRozdej->SetEnabled(true);
+    cmdRozdej->SetFocus();
+    ZviditelniBankovky();
+}
+
+void frmStul::tmrZmiz_Timer()
+{
+    lblNapoveda->SetVisible(false);
+    tmrZmiz->SetEnabled(false);
+}

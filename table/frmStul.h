@@ -1,0 +1,47 @@
+// The table: the life of one game from the deal to the settling, the money, and the layout.
+#pragma once
+
+#include "engine/clsHra21.h"
+#include "ui/frmStulDesign.h"
+
+#include <cstdint>
+#include <memory>
+
+class frmStul : public frmStulDesign {
+    Q_OBJECT
+public:
+    explicit frmStul(Platform& platform);
+    ~frmStul() override;
+
+    // The stake on the table: the player's notes and the computer's matching share together.
+    std::int32_t Stake() const { return Sazka; }
+    bool PlayersTurn() const { return HracNaTahu; }
+    clsHra21& Hra();
+
+protected:
+    void Form_Load() override;
+    void Form_Resize() override;
+
+private:
+    // Game flow
+    void cmdRozdej_Click();
+    void cmdRub_Click();
+    void picKarta_Click(std::int16_t Index);
+    void cmdDost_Click();
+    void tmrTah_Timer();
+    void tmrZmiz_Timer();
+
+    // Betting, banknotes and purse
+    void cmdBankovka_MouseDown(std::int16_t Index, std::int16_t Button, std::int16_t Shift, float X, float Y);
+    void ZviditelniBankovky();
+    void ZobrazDispleje();
+    void Vyhra_JA();
+    void Vyhra_PC();
+
+    void VyhodnotVyhru();
+    void PripravDalsi();
+
+    std::unique_ptr<clsHra21> Hra_;
+    bool HracNaTahu = false;
+    std::int32_t Sazka = 0;
+};

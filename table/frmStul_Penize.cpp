@@ -1,0 +1,65 @@
+// The table's money: staking with banknotes, the offered notes, the displays and the payout.
+#include "table/frmStul.h"
+
+#include "table/Penezenka.h"
+#include "ui/Banknotes.h"
+#include "ui/NumberText.h"
+
+#include <cstdint>
+#include <limits>
+
+namespace {
+constexpr std::int64_t NejvetsiCastka = std::numeric_limits<std::int32_t>::max();
+} // namespace
+
+void frmStul::cmdBankovka_MouseDown(std::int16_t Index, std::int16_t Button, std::int16_t, float, float)
+{
+    // The stake can change only while the player holds exactly one card.
+    if (Hra().PocetMychKaret() != 1)
+        return;
+    const std::int32_t r = HodnotaBankovkyOf(Index);
+    if (Button == MouseButton::Left) {
+        // A note is refused when a won game could no longer pay it out: purse and stake
+        // together must stay a 32-bit amount.
+        const bool kryto = Penezenka > 0 && Penezenka >= r;
+        const bool vyplatitelne = std::int64_t{Penezenka} - r + std::int64_t{Sazka} + 2 * std::int64_t{r} <= NejvetsiCastka;
+        if (kryto && vyplatitelne) {
+            Sazka += 2 * r;
+            Penezenka -= r;
+        }
+    } else if (Sazka >= 2 * std::int64_t{r}) {
+        Sazka -= 2 * r;
+        Penezenka += r;
+    }
+    ZobrazDispleje();
+}
+
+void frmStul::ZviditelniBankovky()
+{
+    for (std::int16_t i = 0; i < cmdBankovka.Count(); ++i)
+        cmdBankovka(i).SetVisible(Penezenka >= HodnotaBankovkyOf(i));
+    if (Penezenka < 1) {
+        picRevolver->SetVisible(true);
+        cmdRozdej->SetEnabled(false);
+        cmdRub->SetVisible(false);
+        cmdKonec->SetFocus();
+    }
+}
+
+void frmStul::ZobrazDispleje()
+{
+    lblPenezenka->SetCaption(CStr(Penezenka));
+    lblSazka->SetCaption(CStr(Sazka));
+}
+
+void frmStul::Vyhra_JA()
+{
+    // A stake is only accepted when its payout fits, so this never stops at the limit in play.
+    Penezenka = static_cast<std::int32_t>(std::min(std::int64_t{Penezenka} + Sazka, NejvetsiCastka));
+    PripravDalsi();
+}
+
+void frmStul::Vyhra_PC()
+{
+    PripravDalsi();
+}
