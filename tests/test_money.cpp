@@ -1,4 +1,5 @@
 // The starting purse from the command line and the decision of who takes the stake.
+#include "engine/clsHra21.h"
 #include "table/Penezenka.h"
 #include "table/Vyhodnoceni.h"
 
@@ -7,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <vector>
 
 TEST(StartingPurse, CountsTheArgumentInHundredsOfCrowns)
 {
@@ -40,7 +42,6 @@ TEST(StartingPurse, CountsTheArgumentInHundredsOfCrowns)
 
 TEST(Decision, FollowsTheRowsInOrderAndGivesEveryTieToTheBank)
 {
-    enum : std::int16_t { TriSedmy = 1, DveEsa = 2, Jednadvacet = 3, Pres = 4, Pod = 5 };
     constexpr Vitez H = Vitez::Hrac;
     constexpr Vitez PC = Vitez::Pocitac;
     struct Case {
@@ -51,20 +52,55 @@ TEST(Decision, FollowsTheRowsInOrderAndGivesEveryTieToTheBank)
         // three sevens beat everything, even the computer's three sevens
         {TriSedmy, TriSedmy, 21, 21, H}, {TriSedmy, DveEsa, 21, 21, H}, {TriSedmy, Pres, 21, 25, H},
         // two aces: the computer's two aces and three sevens win, anything else loses
-        {DveEsa, DveEsa, 21, 21, PC}, {DveEsa, TriSedmy, 21, 21, PC}, {DveEsa, Jednadvacet, 21, 21, H},
+        {DveEsa, DveEsa, 21, 21, PC}, {DveEsa, TriSedmy, 21, 21, PC}, {DveEsa, PresneJednadvacet, 21, 21, H},
         {DveEsa, Pres, 21, 24, H}, {DveEsa, Pod, 21, 20, H},
         // 21 beats every total but not a special hand or another 21
-        {Jednadvacet, Jednadvacet, 21, 21, PC}, {Jednadvacet, DveEsa, 21, 21, PC},
-        {Jednadvacet, TriSedmy, 21, 21, PC}, {Jednadvacet, Pres, 21, 22, H}, {Jednadvacet, Pod, 21, 20, H},
+        {PresneJednadvacet, PresneJednadvacet, 21, 21, PC}, {PresneJednadvacet, DveEsa, 21, 21, PC},
+        {PresneJednadvacet, TriSedmy, 21, 21, PC}, {PresneJednadvacet, Pres, 21, 22, H}, {PresneJednadvacet, Pod, 21, 20, H},
         // both under 21: the higher total, a tie to the bank
         {Pod, Pod, 19, 18, H}, {Pod, Pod, 19, 19, PC}, {Pod, Pod, 17, 20, PC},
         // both over: the lower total, a tie to the bank
         {Pres, Pres, 22, 25, H}, {Pres, Pres, 24, 24, PC}, {Pres, Pres, 26, 23, PC},
         // under 21 against a computer over 21 wins; over 21 against anything not over loses
-        {Pod, Pres, 12, 22, H}, {Pres, Pod, 22, 12, PC}, {Pres, Jednadvacet, 23, 21, PC},
-        {Pod, Jednadvacet, 20, 21, PC}, {Pod, DveEsa, 20, 21, PC}, {Pres, TriSedmy, 23, 21, PC},
+        {Pod, Pres, 12, 22, H}, {Pres, Pod, 22, 12, PC}, {Pres, PresneJednadvacet, 23, 21, PC},
+        {Pod, PresneJednadvacet, 20, 21, PC}, {Pod, DveEsa, 20, 21, PC}, {Pres, TriSedmy, 23, 21, PC},
     };
     for (const Case& c : cases)
         EXPECT_EQ(KdoVyhral(c.J, c.P, c.j, c.p), c.winner)
             << "J=" << c.J << " P=" << c.P << " j=" << c.j << " p=" << c.p;
+}
+
+TEST(Decision, AgreesWithTheRankingOfHandsForEveryPairOfStatesAndPoints)
+{
+    // Three sevens, two aces, 21, then the totals under 21 by size, then those over 21 with the
+    // smaller one better. The player needs a strictly better hand, except with three sevens.
+    auto rank = [](std::int16_t state, std::int16_t points) {
+        switch (state) {
+        case TriSedmy: return 100;
+        case DveEsa: return 90;
+        case PresneJednadvacet: return 80;
+        case Pod: return 50 + points;
+        default: return -points;
+        }
+    };
+    auto pointsOf = [](std::int16_t state) {
+        std::vector<std::int16_t> points;
+        if (state == Pod)
+            for (std::int16_t p = 2; p <= 20; ++p)
+                points.push_back(p);
+        else if (state == Pres)
+            for (std::int16_t p = 22; p <= 30; ++p)
+                points.push_back(p);
+        else
+            points.push_back(21);
+        return points;
+    };
+    for (std::int16_t J = TriSedmy; J <= Pod; ++J)
+        for (std::int16_t P = TriSedmy; P <= Pod; ++P)
+            for (const std::int16_t j : pointsOf(J))
+                for (const std::int16_t p : pointsOf(P)) {
+                    const bool playerWins = J == TriSedmy || rank(J, j) > rank(P, p);
+                    EXPECT_EQ(KdoVyhral(J, P, j, p) == Vitez::Hrac, playerWins)
+                        << "J=" << J << " P=" << P << " j=" << j << " p=" << p;
+                }
 }
