@@ -18,19 +18,25 @@ std::int16_t ShiftMaskOf(Qt::KeyboardModifiers modifiers)
 }
 
 namespace {
-constexpr std::int16_t NoDigit = -1;
+constexpr int NoDigit = -1;
+constexpr int UnknownKey = -2;
 
-// Digit 0..9 of the main row from the physical key, where the platform tells it.
+// Digit 0..9 of the main row from the physical key; NoDigit for any other physical key, and
+// UnknownKey where the platform does not tell which key it was (synthesised events, macOS).
+// Once the physical key is known the character no longer counts: Shift with "=" types "+" on a
+// US keyboard, which is the character of the main-row 1 on a Czech one.
 int physicalDigit(const KeyPress& press)
 {
     if (press.platform == u"windows") {
+        if (press.nativeVirtualKey == 0)
+            return UnknownKey;
         // Windows sends VK_0..VK_9 for the main row whatever the layout and Shift.
         if (press.nativeVirtualKey >= 0x30 && press.nativeVirtualKey <= 0x39)
             return static_cast<int>(press.nativeVirtualKey - 0x30);
         return NoDigit;
     }
-    if (press.platform == u"cocoa" || press.platform == u"ios")
-        return NoDigit;
+    if (press.platform == u"cocoa" || press.platform == u"ios" || press.nativeScanCode == 0)
+        return UnknownKey;
     // X11 and Wayland keycodes of the main row: 10 is "1" up to 18 "9", 19 "0".
     if (press.nativeScanCode >= 10 && press.nativeScanCode <= 19)
         return press.nativeScanCode == 19 ? 0 : static_cast<int>(press.nativeScanCode - 9);
@@ -39,6 +45,7 @@ int physicalDigit(const KeyPress& press)
 
 // Digit of the main row from the character, when the physical key is not known: the
 // digits themselves, the US shifted symbols and the Czech unshifted letters of that row.
+// Qt names a letter key by its capital, so ě arrives as Ě (U+011A).
 int typedDigit(int key)
 {
     if (key >= Qt::Key_0 && key <= Qt::Key_9)
@@ -46,8 +53,8 @@ int typedDigit(int key)
     static constexpr std::array<int, 10> usShifted = {Qt::Key_ParenRight, Qt::Key_Exclam, Qt::Key_At,
         Qt::Key_NumberSign, Qt::Key_Dollar, Qt::Key_Percent, Qt::Key_AsciiCircum, Qt::Key_Ampersand,
         Qt::Key_Asterisk, Qt::Key_ParenLeft};
-    static constexpr std::array<int, 10> czech = {Qt::Key_Eacute, Qt::Key_Plus, 0x1ec /* ě */,
-        0x1b9 /* š */, 0x1e8 /* č */, 0x1f8 /* ř */, 0x1be /* ž */, Qt::Key_Yacute, Qt::Key_Aacute,
+    static constexpr std::array<int, 10> czech = {Qt::Key_Eacute, Qt::Key_Plus, 0x11a /* Ě */,
+        0x160 /* Š */, 0x10c /* Č */, 0x158 /* Ř */, 0x17d /* Ž */, Qt::Key_Yacute, Qt::Key_Aacute,
         Qt::Key_Iacute};
     for (int digit = 0; digit < 10; ++digit)
         if (key == usShifted[digit] || key == czech[digit])
@@ -97,9 +104,9 @@ std::int16_t KeyCodeOf(const KeyPress& press)
         return nonDigitCode(press.key);
     }
     int digit = physicalDigit(press);
-    if (digit == NoDigit)
+    if (digit == UnknownKey)
         digit = typedDigit(press.key);
-    if (digit != NoDigit)
+    if (digit >= 0)
         return static_cast<std::int16_t>(KeyCodes::Digit0 + digit);
     return nonDigitCode(press.key);
 }

@@ -1,5 +1,6 @@
 #include "ui/NumberText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -24,6 +25,39 @@ bool isDigit(QChar c)
 bool isBlank(QChar c)
 {
     return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
+}
+
+// The power of ten of the first significant digit of a number read by Val: 2 for "123",
+// -3 for "0.00123e0", 397 for "1.5e397". The exponent is counted only as far as it matters.
+long long leadingPower(const std::string& number)
+{
+    long long power = 0;
+    bool significant = false;
+    bool fraction = false;
+    std::size_t i = number.front() == '+' || number.front() == '-' ? 1 : 0;
+    for (; i < number.size() && number[i] != 'e'; ++i) {
+        if (number[i] == '.') {
+            fraction = true;
+        } else if (!significant && number[i] == '0') {
+            if (fraction)
+                --power;
+        } else if (!significant) {
+            significant = true;
+            if (fraction)
+                --power;
+        } else if (!fraction) {
+            ++power;
+        }
+    }
+    if (i < number.size()) {
+        const bool negative = number[i + 1] == '-';
+        long long exponent = 0;
+        for (std::size_t j = i + 1; j < number.size(); ++j)
+            if (number[j] >= '0' && number[j] <= '9')
+                exponent = std::min(exponent * 10 + (number[j] - '0'), 1'000'000'000LL);
+        power += negative ? -exponent : exponent;
+    }
+    return power;
 }
 } // namespace
 
@@ -73,11 +107,9 @@ double Val(QStringView text)
     const auto [end, error] = std::from_chars(first, number.data() + number.size(), magnitude);
     (void)end;
     if (error == std::errc::result_out_of_range) {
-        // from_chars leaves the value alone when it does not fit: tell overflow from underflow
-        // by the decimal exponent of the text.
-        const auto e = number.find('e');
-        const bool tiny = e != std::string::npos && number[e + 1] == '-';
-        magnitude = tiny ? 0.0 : std::numeric_limits<double>::max();
+        // from_chars leaves the value alone when it does not fit; a number that does not fit is
+        // huge when its first significant digit stands at 10^0 or above, and tiny otherwise.
+        magnitude = leadingPower(number) >= 0 ? std::numeric_limits<double>::max() : 0.0;
     }
     return negative ? -magnitude : magnitude;
 }

@@ -5,6 +5,7 @@
 #include <QStringView>
 
 #include <cstdint>
+#include <limits>
 
 // Decimal text with the sign place: a blank before a non-negative number (" 800", "-5").
 QString Str(std::int64_t value);
@@ -24,8 +25,13 @@ double Val(QStringView text);
 std::int32_t CLng(double value);
 std::int16_t CInt(double value);
 
-// Integer division that drops the fraction (toward zero).
+// Integer division that drops the fraction (toward zero). Dividing by zero gives 0, and the one
+// quotient beyond the type's range stops at its limit, rather than ending the program.
 constexpr std::int32_t IntDiv(std::int32_t a, std::int32_t b)
 {
+    if (b == 0)
+        return 0;
+    if (b == -1 && a == std::numeric_limits<std::int32_t>::min())
+        return std::numeric_limits<std::int32_t>::max();
     return a / b;
 }
