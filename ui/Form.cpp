@@ -1,5 +1,6 @@
 #include "ui/Form.h"
 
+#include "ui/Drawing.h"
 #include "ui/KeyCode.h"
 #include "ui/Screen.h"
 
@@ -8,6 +9,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPointer>
 #include <QScreen>
 
@@ -71,7 +73,29 @@ void Form::ShowModal()
 void Form::Hide()
 {
     hide();
-    emit Gone();
+}
+
+void Form::setVisible(bool visible)
+{
+    Control<QWidget>::setVisible(visible);
+    if (!visible)
+        emit Gone();
+}
+
+Drawing& Form::Surface()
+{
+    if (!surface_)
+        surface_ = std::make_unique<Drawing>(*this);
+    return *surface_;
+}
+
+void Form::paintEvent(QPaintEvent* event)
+{
+    if (surface_) {
+        QPainter painter(this);
+        surface_->Paint(painter);
+    }
+    QWidget::paintEvent(event);
 }
 
 bool Form::Unload()

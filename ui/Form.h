@@ -8,7 +8,9 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <memory>
 
+class Drawing;
 class QKeyEvent;
 
 class Form : public Control<QWidget> {
@@ -28,13 +30,18 @@ public:
     // Modal: returns when the window is hidden or unloaded.
     void ShowModal();
     void Hide();
+    // However the window is hidden, a modal show of it is over.
+    void setVisible(bool visible) override;
     // Runs the unload handler; unless it cancels, the window goes and is deleted soon after.
     // Returns false when the handler kept the window.
     bool Unload();
 
-    // The inner area in the window's unit (pixels).
+    // The inner area in the window's unit (pixels). A custom scale lives on the drawing surface.
     int ScaleWidth() const { return width(); }
     int ScaleHeight() const { return height(); }
+
+    // What the window draws: made on first use, painted under the window's controls.
+    Drawing& Surface();
 
     // Outer geometry in twips, the unit windows are placed on the screen with.
     std::int32_t WidthTwips() const;
@@ -69,6 +76,7 @@ protected:
 
     Platform& platform;
 
+    void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -80,6 +88,7 @@ private:
     void deliverKey(QKeyEvent& event);
     void showNow();
 
+    std::unique_ptr<Drawing> surface_;
     bool loaded_ = false;
     bool unloading_ = false;
     bool keyPreview_ = false;
