@@ -7,6 +7,7 @@
 #include "ui/Label.h"
 #include "ui/NumberText.h"
 #include "ui/PictureBox.h"
+#include "ui/PictureClip.h"
 #include "ui/Platform.h"
 #include "ui/Timer.h"
 
@@ -16,6 +17,7 @@
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPointer>
 #include <QScreen>
 #include <QSignalSpy>
@@ -607,6 +609,51 @@ TEST(ScreenSize, WithoutAPretendSizeTheRealScreenCounts)
     Screen screen;
     EXPECT_EQ(screen.Width(), real->size().width() * 15);
     EXPECT_EQ(screen.Height(), real->size().height() * 15);
+}
+
+// ---------------------------------------------------------------------------------------------
+// The image clip
+
+// A card face must come out exactly as large as the clip, whatever part of the grid it covers.
+TEST(ImageClip, AClipIsAlwaysAsLargeAsAskedAndTransparentBeyondThePicture)
+{
+    QPixmap grid(40, 20);
+    grid.fill(Qt::red);
+    {
+        QPainter painter(&grid);
+        painter.fillRect(20, 0, 20, 20, Qt::blue);
+    }
+    PictureClip clip;
+    clip.SetPicture(grid);
+    const QColor none(0, 0, 0, 0), red(Qt::red), blue(Qt::blue);
+    struct Case {
+        QRect asked;
+        QColor topLeft, bottomRight;
+    };
+    const std::vector<Case> cases = {
+        { { 20, 0, 20, 20 }, blue, blue },
+        { { 0, 5, 10, 10 }, red, red },
+        { { 30, 10, 20, 20 }, blue, none },
+        { { -10, -5, 20, 20 }, none, red },
+        { { 100, 100, 5, 5 }, none, none },
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(QString::number(c.asked.x()).toStdString());
+        clip.ClipX = static_cast<std::int16_t>(c.asked.x());
+        clip.ClipY = static_cast<std::int16_t>(c.asked.y());
+        clip.ClipWidth = static_cast<std::int16_t>(c.asked.width());
+        clip.ClipHeight = static_cast<std::int16_t>(c.asked.height());
+        const QImage cut = clip.Clip().toImage();
+        ASSERT_EQ(cut.size(), c.asked.size());
+        EXPECT_EQ(cut.pixelColor(0, 0).rgba(), c.topLeft.rgba());
+        EXPECT_EQ(cut.pixelColor(cut.width() - 1, cut.height() - 1).rgba(), c.bottomRight.rgba());
+    }
+    for (QSize empty : { QSize(0, 0), QSize(120, 0), QSize(-5, 10) }) {
+        clip.ClipX = clip.ClipY = 0;
+        clip.ClipWidth = static_cast<std::int16_t>(empty.width());
+        clip.ClipHeight = static_cast<std::int16_t>(empty.height());
+        EXPECT_TRUE(clip.Clip().isNull());
+    }
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -15,7 +15,8 @@ public:
     std::int16_t ClipWidth = 0;
     std::int16_t ClipHeight = 0;
 
-    // The clipped picture; parts of the clip that lie outside the picture stay transparent.
+    // The clipped picture, always as large as the clip: parts of the clip that lie outside the
+    // picture stay transparent, and an empty clip gives no picture.
     QPixmap Clip() const;
 
 private:
