@@ -6,7 +6,8 @@
 #include "table/Penezenka.h"
 #include "table/Vyhodnoceni.h"
 
-frmStul::frmStul(Platform& platform_) : frmStulDesign(platform_)
+frmStul::frmStul(Platform& platform_)
+    : frmStulDesign(platform_)
 {
     connect(cmdRozdej, &CommandButton::Click, this, &frmStul::cmdRozdej_Click);
     connect(cmdRub, &GraphicalButton::Click, this, &frmStul::cmdRub_Click);
@@ -25,7 +26,8 @@ frmStul::~frmStul() = default;
 clsHra21& frmStul::Hra()
 {
     if (!Hra_)
-        Hra_ = std::make_unique<clsHra21>(StulProHru{picKarta, *lblBody_JA, *lblBody_PC, *cmdRub, pclKarty}, platform.rnd);
+        Hra_ = std::make_unique<clsHra21>(
+            StulProHru { picKarta, *lblBody_JA, *lblBody_PC, *cmdRub, pclKarty }, platform.rnd);
     return *Hra_;
 }
 
@@ -86,12 +88,9 @@ void frmStul::cmdDost_Click()
 void frmStul::tmrTah_Timer()
 {
     switch (Hra().TahPocitace()) {
-    case clsHra21::TahPC::Snima:
-        break;
+    case clsHra21::TahPC::Snima: break;
     case clsHra21::TahPC::Stoji:
-    case clsHra21::TahPC::VratilSedmu:
-        VyhodnotVyhru();
-        break;
+    case clsHra21::TahPC::VratilSedmu: VyhodnotVyhru(); break;
     }
 }
 

@@ -22,12 +22,13 @@ void frmStul::cmdBankovka_MouseDown(std::int16_t Index, std::int16_t Button, std
         // A note is refused when a won game could no longer pay it out: purse and stake
         // together must stay a 32-bit amount.
         const bool kryto = Penezenka > 0 && Penezenka >= r;
-        const bool vyplatitelne = std::int64_t{Penezenka} - r + std::int64_t{Sazka} + 2 * std::int64_t{r} <= NejvetsiCastka;
+        const bool vyplatitelne
+            = std::int64_t { Penezenka } - r + std::int64_t { Sazka } + 2 * std::int64_t { r } <= NejvetsiCastka;
         if (kryto && vyplatitelne) {
             Sazka += 2 * r;
             Penezenka -= r;
         }
-    } else if (Sazka >= 2 * std::int64_t{r}) {
+    } else if (Sazka >= 2 * std::int64_t { r }) {
         Sazka -= 2 * r;
         Penezenka += r;
     }
@@ -55,7 +56,7 @@ void frmStul::ZobrazDispleje()
 void frmStul::Vyhra_JA()
 {
     // A stake is only accepted when its payout fits, so this never stops at the limit in play.
-    Penezenka = static_cast<std::int32_t>(std::min(std::int64_t{Penezenka} + Sazka, NejvetsiCastka));
+    Penezenka = static_cast<std::int32_t>(std::min(std::int64_t { Penezenka } + Sazka, NejvetsiCastka));
     PripravDalsi();
 }
 

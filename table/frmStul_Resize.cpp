@@ -3,9 +3,9 @@
 #include "table/frmStul.h"
 
 namespace {
-constexpr int Okraj = 8;           // to the window's edges and between the controls of a column
-constexpr int MeziBankovkami = 2;  // between two banknotes
-constexpr int PravySloupec = 190;  // the column of the purse, the banknotes and the revolver
+constexpr int Okraj = 8; // to the window's edges and between the controls of a column
+constexpr int MeziBankovkami = 2; // between two banknotes
+constexpr int PravySloupec = 190; // the column of the purse, the banknotes and the revolver
 } // namespace
 
 void frmStul::Form_Resize()

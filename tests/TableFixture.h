@@ -18,8 +18,20 @@
 
 namespace karty {
 // Card numbers: suit * 8 + rank, ranks ace, king, ober, unter, ten, nine, eight, seven.
-enum Hodnost : std::int16_t { Eso = 0, Kral = 1, Svrsek = 2, Spodek = 3, Desitka = 4, Devitka = 5, Osma = 6, Sedma = 7 };
-constexpr std::int16_t karta(std::int16_t barva, Hodnost hodnost) { return static_cast<std::int16_t>(barva * 8 + hodnost); }
+enum Hodnost : std::int16_t {
+    Eso = 0,
+    Kral = 1,
+    Svrsek = 2,
+    Spodek = 3,
+    Desitka = 4,
+    Devitka = 5,
+    Osma = 6,
+    Sedma = 7
+};
+constexpr std::int16_t karta(std::int16_t barva, Hodnost hodnost)
+{
+    return static_cast<std::int16_t>(barva * 8 + hodnost);
+}
 } // namespace karty
 
 class TableTest : public ::testing::Test {
@@ -42,7 +54,7 @@ protected:
     // in card order. Each card takes exactly one random number, so nothing else is consumed.
     void ScriptDeck(std::initializer_list<std::int16_t> fromTop)
     {
-        std::array<std::int16_t, 32> slotOf{};
+        std::array<std::int16_t, 32> slotOf {};
         std::vector<bool> placed(32, false);
         std::int16_t slot = 31;
         for (const std::int16_t card : fromTop) {

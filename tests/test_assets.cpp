@@ -65,24 +65,24 @@ struct Picture {
     int height;
 };
 
-constexpr std::array<Picture, 13> kPictures = {{
-    {"cards.png", 960, 800},
-    {"back.png", 120, 200},
-    {"note100.png", 160, 80},
-    {"note200.png", 165, 80},
-    {"note500.png", 170, 80},
-    {"note1000.png", 175, 80},
-    {"note2000.png", 180, 80},
-    {"note5000.png", 185, 80},
-    {"revolver.png", 160, 300},
-    {"info.png", 180, 182},
-    {"icon16.png", 16, 16},
-    {"icon32.png", 32, 32},
-    {"icon256.png", 256, 256},
-}};
+constexpr std::array<Picture, 13> kPictures = { {
+    { "cards.png", 960, 800 },
+    { "back.png", 120, 200 },
+    { "note100.png", 160, 80 },
+    { "note200.png", 165, 80 },
+    { "note500.png", 170, 80 },
+    { "note1000.png", 175, 80 },
+    { "note2000.png", 180, 80 },
+    { "note5000.png", 185, 80 },
+    { "revolver.png", 160, 300 },
+    { "info.png", 180, 182 },
+    { "icon16.png", 16, 16 },
+    { "icon32.png", 32, 32 },
+    { "icon256.png", 256, 256 },
+} };
 
-constexpr std::array<const char*, 6> kNotes = {"note100.png",  "note200.png",  "note500.png",
-                                               "note1000.png", "note2000.png", "note5000.png"};
+constexpr std::array<const char*, 6> kNotes
+    = { "note100.png", "note200.png", "note500.png", "note1000.png", "note2000.png", "note5000.png" };
 
 } // namespace
 
@@ -99,7 +99,7 @@ TEST(Artwork, RevolverStandsOnOpaqueTableGreenAlongItsWholeBorder)
 {
     const QImage image = picture("revolver.png");
     ASSERT_FALSE(image.isNull());
-    for (const QPoint corner : {QPoint(0, 0), QPoint(159, 0), QPoint(0, 299), QPoint(159, 299)})
+    for (const QPoint corner : { QPoint(0, 0), QPoint(159, 0), QPoint(0, 299), QPoint(159, 299) })
         EXPECT_EQ(image.pixel(corner), kTableGreen) << corner.x() << ',' << corner.y();
     int wrong = 0;
     for (const QPoint& pt : borderOf(image))
@@ -122,7 +122,7 @@ TEST(Artwork, RevolverIsAPictureNotAnEmptyCloth)
                 ++drawn;
     const double share = double(drawn) / (image.width() * image.height());
     EXPECT_GT(share, 0.15);
-    EXPECT_LT(share, 0.85);  // and it still leaves the cloth around it
+    EXPECT_LT(share, 0.85); // and it still leaves the cloth around it
 }
 
 TEST(Artwork, EveryCardFaceDiffersFromEveryOther)
@@ -158,7 +158,8 @@ TEST(Artwork, CardFacesAreLightCardsWithTheClothShowingAtTheirRoundedCorners)
     ASSERT_FALSE(deck.isNull());
     for (int n = 0; n < kCards; ++n) {
         const QImage cell = cardCell(deck, n);
-        for (const QPoint corner : {QPoint(0, 0), QPoint(kCardW - 1, 0), QPoint(0, kCardH - 1), QPoint(kCardW - 1, kCardH - 1)})
+        for (const QPoint corner :
+            { QPoint(0, 0), QPoint(kCardW - 1, 0), QPoint(0, kCardH - 1), QPoint(kCardW - 1, kCardH - 1) })
             EXPECT_EQ(cell.pixel(corner), kTableGreen) << "card " << n;
         // Just inside the edge the card itself shows, whatever is printed on it.
         const QColor edge = cell.pixelColor(kCardW / 2, 3);
@@ -216,7 +217,7 @@ TEST(Artwork, EveryBanknoteHasItsOwnColour)
 
 TEST(Artwork, IconsAreOpaqueCardsOnATransparentGround)
 {
-    for (const char* name : {"icon16.png", "icon32.png", "icon256.png"}) {
+    for (const char* name : { "icon16.png", "icon32.png", "icon256.png" }) {
         const QImage image = picture(name);
         ASSERT_FALSE(image.isNull()) << name;
         const int last = image.width() - 1;

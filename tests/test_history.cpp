@@ -16,8 +16,8 @@ TEST(History, ReadsBackFromTheNewestAndAnswersZeroOutsideTheRecords)
         std::int16_t i;
         std::int32_t expected;
     };
-    for (const Case c : {Case{1, 800}, {2, 1200}, {3, 1000}, {-2, 1200}, {-3, 1000}, {0, 0}, {4, 0}, {-4, 0},
-             {INT16_MIN, 0}, {INT16_MAX, 0}})
+    for (const Case c : { Case { 1, 800 }, { 2, 1200 }, { 3, 1000 }, { -2, 1200 }, { -3, 1000 }, { 0, 0 }, { 4, 0 },
+             { -4, 0 }, { INT16_MIN, 0 }, { INT16_MAX, 0 } })
         EXPECT_EQ(h.Ukaz(c.i), c.expected) << "Ukaz(" << c.i << ")";
     EXPECT_EQ(h.celkem(), 3);
 }

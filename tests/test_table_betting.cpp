@@ -20,7 +20,7 @@ TEST_F(TableTest, BanknotesBeforeTheFirstDealChangeNothingNotEvenTheDisplays)
 TEST_F(TableTest, LeftStakesANoteAndTheComputerMatchesItOtherButtonsTakeItBack)
 {
     Start();
-    Deal({karta(0, Desitka)});
+    Deal({ karta(0, Desitka) });
     struct Press {
         std::int16_t note;
         Qt::MouseButton button;
@@ -28,15 +28,15 @@ TEST_F(TableTest, LeftStakesANoteAndTheComputerMatchesItOtherButtonsTakeItBack)
         const char* stake;
     };
     const Press presses[] = {
-        {2, Qt::RightButton, 1000, "0"},   // nothing on the table yet: the prompt gives way all the same
-        {2, Qt::LeftButton, 500, "1000"},
-        {2, Qt::RightButton, 1000, "0"},
-        {3, Qt::LeftButton, 0, "2000"},
-        {0, Qt::LeftButton, 0, "2000"},     // the whole purse is staked: nothing left to cover a note
-        {5, Qt::RightButton, 0, "2000"},    // a 5000 Kč note is not on the table
-        {1, Qt::MiddleButton, 200, "1600"}, // any button but the left takes back
-        {0, Qt::RightButton, 300, "1400"},
-        {0, Qt::LeftButton, 200, "1600"},
+        { 2, Qt::RightButton, 1000, "0" }, // nothing on the table yet: the prompt gives way all the same
+        { 2, Qt::LeftButton, 500, "1000" },
+        { 2, Qt::RightButton, 1000, "0" },
+        { 3, Qt::LeftButton, 0, "2000" },
+        { 0, Qt::LeftButton, 0, "2000" }, // the whole purse is staked: nothing left to cover a note
+        { 5, Qt::RightButton, 0, "2000" }, // a 5000 Kč note is not on the table
+        { 1, Qt::MiddleButton, 200, "1600" }, // any button but the left takes back
+        { 0, Qt::RightButton, 300, "1400" },
+        { 0, Qt::LeftButton, 200, "1600" },
     };
     for (const Press& p : presses) {
         Stake(p.note, p.button);
@@ -45,13 +45,13 @@ TEST_F(TableTest, LeftStakesANoteAndTheComputerMatchesItOtherButtonsTakeItBack)
         EXPECT_EQ(stul->lblSazka->Caption(), p.stake);
     }
     // The offer stays as it was at the deal.
-    EXPECT_EQ(OfferedNotes(), (std::vector<bool>{true, true, true, true, false, false}));
+    EXPECT_EQ(OfferedNotes(), (std::vector<bool> { true, true, true, true, false, false }));
 }
 
 TEST_F(TableTest, ANoteIsRefusedWhenAWonGameCouldNotPayItOut)
 {
     Start();
-    Deal({karta(0, Desitka), karta(1, Devitka), karta(2, Devitka), karta(3, Osma)});
+    Deal({ karta(0, Desitka), karta(1, Devitka), karta(2, Devitka), karta(3, Osma) });
     constexpr std::int32_t Max = std::numeric_limits<std::int32_t>::max();
     Penezenka = Max - 100;
     Stake(0); // a win would pay exactly the largest amount
@@ -67,7 +67,7 @@ TEST_F(TableTest, ANoteIsRefusedWhenAWonGameCouldNotPayItOut)
 
     DrawFromDeck();
     Stand();
-    ScriptThresholds({17, 17, 17});
+    ScriptThresholds({ 17, 17, 17 });
     PlayComputersTurn();
     EXPECT_EQ(stul->lblBody_PC->Caption(), "17");
     EXPECT_EQ(Penezenka, Max);

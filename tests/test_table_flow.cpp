@@ -16,14 +16,14 @@ TEST_F(TableTest, StartsWithThePurseTheHintAndTheDealButtonReady)
     EXPECT_EQ(TheHistory().Ukaz(1), 1000);
     EXPECT_EQ(stul->lblPenezenka->Caption(), "1000");
     EXPECT_EQ(stul->lblSazka->Caption(), "0");
-    EXPECT_EQ(OfferedNotes(), (std::vector<bool>{true, true, true, true, false, false}));
+    EXPECT_EQ(OfferedNotes(), (std::vector<bool> { true, true, true, true, false, false }));
     EXPECT_TRUE(stul->cmdRozdej->Enabled());
     EXPECT_EQ(stul->focusWidget(), stul->cmdRozdej);
     EXPECT_FALSE(stul->cmdDost->Enabled());
     EXPECT_FALSE(stul->cmdRub->Visible());
     EXPECT_FALSE(stul->picRevolver->Visible());
     EXPECT_FALSE(stul->tmrTah->Enabled());
-    for (Label* display : {stul->lblBody_PC, stul->lblBody_JA, stul->lblPenezenka, stul->lblSazka})
+    for (Label* display : { stul->lblBody_PC, stul->lblBody_JA, stul->lblPenezenka, stul->lblSazka })
         EXPECT_TRUE(display->isVisible());
 
     // The hint goes by itself, once.
@@ -38,7 +38,7 @@ TEST_F(TableTest, StartsWithThePurseTheHintAndTheDealButtonReady)
 TEST_F(TableTest, AGameLostToTheBankTakesThePlayersHalfOfTheStake)
 {
     Start();
-    Deal({karta(Listy, Desitka), karta(Kule, Devitka), karta(Srdce, Desitka), karta(Zaludy, Desitka)});
+    Deal({ karta(Listy, Desitka), karta(Kule, Devitka), karta(Srdce, Desitka), karta(Zaludy, Desitka) });
     EXPECT_TRUE(stul->cmdRub->Visible());
     EXPECT_FALSE(stul->cmdRozdej->Enabled());
     EXPECT_EQ(stul->lblSazka->Caption(), "Sázejte !");
@@ -71,7 +71,7 @@ TEST_F(TableTest, AGameLostToTheBankTakesThePlayersHalfOfTheStake)
     EXPECT_EQ(stul->Hra().PocetMychKaret(), 2);
 
     // Ten, ten: 20 stands whatever the threshold.
-    ScriptThresholds({18, 18, 17});
+    ScriptThresholds({ 18, 18, 17 });
     EXPECT_EQ(PlayComputersTurn(), 3);
     EXPECT_EQ(stul->lblBody_PC->Caption(), "20");
     EXPECT_EQ(Penezenka, 900);
@@ -89,19 +89,19 @@ TEST_F(TableTest, AGameLostToTheBankTakesThePlayersHalfOfTheStake)
 TEST_F(TableTest, AGameWonPaysTheWholeStakeAndTheNextDealClearsTheTable)
 {
     Start();
-    Deal({karta(Listy, Desitka), karta(Kule, Devitka), karta(Srdce, Desitka), karta(Zaludy, Osma)});
+    Deal({ karta(Listy, Desitka), karta(Kule, Devitka), karta(Srdce, Desitka), karta(Zaludy, Osma) });
     Stake(2); // 500 Kč
     Stake(0); // 100 Kč
     DrawFromDeck();
     Stand();
-    ScriptThresholds({17, 17, 18});
+    ScriptThresholds({ 17, 17, 18 });
     PlayComputersTurn();
     EXPECT_EQ(stul->lblBody_PC->Caption(), "18");
     EXPECT_EQ(Penezenka, 1000 - 600 + 1200);
     EXPECT_EQ(stul->lblPenezenka->Caption(), "1600");
-    EXPECT_EQ(OfferedNotes(), (std::vector<bool>{true, true, true, true, false, false}));
+    EXPECT_EQ(OfferedNotes(), (std::vector<bool> { true, true, true, true, false, false }));
 
-    Deal({karta(Srdce, Eso)});
+    Deal({ karta(Srdce, Eso) });
     EXPECT_EQ(stul->picKarta.Count(), 1);
     EXPECT_EQ(stul->lblBody_JA->Caption(), "11");
     EXPECT_EQ(stul->lblBody_PC->Caption(), "0");
@@ -111,7 +111,7 @@ TEST_F(TableTest, AGameWonPaysTheWholeStakeAndTheNextDealClearsTheTable)
 TEST_F(TableTest, AFirstSevenGivenBackIsRedrawnWithoutAStake)
 {
     Start();
-    Deal({karta(Kule, Sedma), karta(Listy, Desitka), karta(Srdce, Devitka)});
+    Deal({ karta(Kule, Sedma), karta(Listy, Desitka), karta(Srdce, Devitka) });
     ClickCard(0);
     EXPECT_EQ(stul->Hra().PocetMychKaret(), 0);
     EXPECT_FALSE(stul->picKarta(0).Visible());
@@ -138,8 +138,8 @@ TEST_F(TableTest, AFirstSevenGivenBackIsRedrawnWithoutAStake)
 TEST_F(TableTest, APlayerOverTwentyOneCannotDrawButWatchesTheComputersWholeTurn)
 {
     Start();
-    Deal({karta(Listy, Desitka), karta(Kule, Devitka), karta(Srdce, Osma), karta(Zaludy, Desitka),
-        karta(Listy, Devitka)});
+    Deal({ karta(Listy, Desitka), karta(Kule, Devitka), karta(Srdce, Osma), karta(Zaludy, Desitka),
+        karta(Listy, Devitka) });
     Stake(0);
     DrawFromDeck();
     DrawFromDeck();
@@ -148,7 +148,7 @@ TEST_F(TableTest, APlayerOverTwentyOneCannotDrawButWatchesTheComputersWholeTurn)
     EXPECT_EQ(stul->Hra().PocetMychKaret(), 3);
 
     Stand();
-    ScriptThresholds({17, 17, 17});
+    ScriptThresholds({ 17, 17, 17 });
     EXPECT_EQ(PlayComputersTurn(), 3);
     EXPECT_EQ(stul->Hra().PocetPCKaret(), 2);
     EXPECT_EQ(Penezenka, 900);
@@ -157,8 +157,8 @@ TEST_F(TableTest, APlayerOverTwentyOneCannotDrawButWatchesTheComputersWholeTurn)
 TEST_F(TableTest, TwentyOneStopsTheDeckAndASevenTakingThePlayerOverCanBeGivenBack)
 {
     Start();
-    Deal({karta(Listy, Desitka), karta(Kule, Osma), karta(Srdce, Sedma), karta(Zaludy, Kral), karta(Listy, Eso),
-        karta(Kule, Eso)});
+    Deal({ karta(Listy, Desitka), karta(Kule, Osma), karta(Srdce, Sedma), karta(Zaludy, Kral), karta(Listy, Eso),
+        karta(Kule, Eso) });
     Stake(0);
     DrawFromDeck();
     DrawFromDeck();
@@ -179,7 +179,7 @@ TEST_F(TableTest, TwentyOneStopsTheDeckAndASevenTakingThePlayerOverCanBeGivenBac
 TEST_F(TableTest, ExactlyTwentyOneEndsThePlayersDraws)
 {
     Start();
-    Deal({karta(Listy, Desitka), karta(Kule, Eso), karta(Srdce, Sedma)});
+    Deal({ karta(Listy, Desitka), karta(Kule, Eso), karta(Srdce, Sedma) });
     Stake(0);
     DrawFromDeck();
     EXPECT_EQ(stul->lblBody_JA->Caption(), "21");
@@ -190,7 +190,7 @@ TEST_F(TableTest, ExactlyTwentyOneEndsThePlayersDraws)
 TEST_F(TableTest, APlayerWhoGaveBackASecondSevenMayStandWithOneCard)
 {
     Start();
-    Deal({karta(Listy, Desitka), karta(Kule, Sedma), karta(Srdce, Desitka), karta(Zaludy, Desitka)});
+    Deal({ karta(Listy, Desitka), karta(Kule, Sedma), karta(Srdce, Desitka), karta(Zaludy, Desitka) });
     Stake(0);
     DrawFromDeck();
     ASSERT_TRUE(stul->cmdDost->Enabled());
@@ -198,7 +198,7 @@ TEST_F(TableTest, APlayerWhoGaveBackASecondSevenMayStandWithOneCard)
     EXPECT_EQ(stul->Hra().PocetMychKaret(), 1);
     EXPECT_TRUE(stul->cmdDost->Enabled());
     Stand();
-    ScriptThresholds({17, 17, 17});
+    ScriptThresholds({ 17, 17, 17 });
     PlayComputersTurn();
     EXPECT_EQ(Penezenka, 900);
     EXPECT_TRUE(stul->cmdRozdej->Enabled());
@@ -207,8 +207,8 @@ TEST_F(TableTest, APlayerWhoGaveBackASecondSevenMayStandWithOneCard)
 TEST_F(TableTest, LosingTheLastCrownBringsTheRevolverAndOnlyTheWayOut)
 {
     Start("1");
-    EXPECT_EQ(OfferedNotes(), (std::vector<bool>{true, false, false, false, false, false}));
-    Deal({karta(Listy, Desitka), karta(Kule, Devitka), karta(Srdce, Desitka), karta(Zaludy, Desitka)});
+    EXPECT_EQ(OfferedNotes(), (std::vector<bool> { true, false, false, false, false, false }));
+    Deal({ karta(Listy, Desitka), karta(Kule, Devitka), karta(Srdce, Desitka), karta(Zaludy, Desitka) });
     Stake(0);
     EXPECT_EQ(stul->lblPenezenka->Caption(), "0");
     // The offer is fixed for the game: the note stays, but a press has nothing to stake.
@@ -217,7 +217,7 @@ TEST_F(TableTest, LosingTheLastCrownBringsTheRevolverAndOnlyTheWayOut)
     EXPECT_EQ(stul->Stake(), 200);
     DrawFromDeck();
     Stand();
-    ScriptThresholds({17, 17, 17});
+    ScriptThresholds({ 17, 17, 17 });
     PlayComputersTurn();
 
     EXPECT_EQ(Penezenka, 0);
@@ -238,7 +238,7 @@ TEST_F(TableTest, APurseWithoutAWholeNoteOffersNothingToStake)
     EXPECT_TRUE(stul->cmdRozdej->Enabled());
     EXPECT_FALSE(stul->picRevolver->Visible());
 
-    Deal({karta(Listy, Desitka), karta(Kule, Devitka)});
+    Deal({ karta(Listy, Desitka), karta(Kule, Devitka) });
     Stake(0);
     DrawFromDeck();
     EXPECT_EQ(stul->Hra().PocetMychKaret(), 1);
@@ -247,7 +247,7 @@ TEST_F(TableTest, APurseWithoutAWholeNoteOffersNothingToStake)
 
 TEST_F(TableTest, StartsRuinedWithoutMoney)
 {
-    for (const char* argument : {"abc", "-5", "0"}) {
+    for (const char* argument : { "abc", "-5", "0" }) {
         Start(QString::fromLatin1(argument));
         EXPECT_LT(Penezenka, 1) << argument;
         EXPECT_TRUE(stul->picRevolver->Visible()) << argument;

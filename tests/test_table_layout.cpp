@@ -27,7 +27,7 @@ TEST_F(TableLayout, MatchesTheWorkedExampleToThePixel)
     EXPECT_EQ(at(stul->lblBody_PC), QPoint(8, 8));
     EXPECT_EQ(at(stul->lblBody_JA), QPoint(8, 350));
     EXPECT_EQ(at(stul->lblPenezenka), QPoint(810, 659));
-    const int tops[] = {571, 489, 407, 325, 243, 161};
+    const int tops[] = { 571, 489, 407, 325, 243, 161 };
     for (std::int16_t i = 0; i < 6; ++i)
         EXPECT_EQ(at(&stul->cmdBankovka(i)), QPoint(810, tops[i])) << "note " << i;
     EXPECT_EQ(at(stul->picRevolver), QPoint(810, 351));
@@ -46,7 +46,7 @@ TEST_F(TableLayout, MatchesTheWorkedExampleToThePixel)
 TEST_F(TableLayout, CardsFollowTheLabelsAndTheDeckOfTheNewLayout)
 {
     Start(QSize(1000, 700));
-    Deal({karta(0, Desitka), karta(1, Osma)});
+    Deal({ karta(0, Desitka), karta(1, Osma) });
     EXPECT_EQ(at(&stul->picKarta(0)), QPoint(8, 350 + 25 + 8));
     stul->resize(900, 600);
     // A card already on the table stays; the next one goes by the new places.
@@ -61,7 +61,7 @@ TEST_F(TableLayout, ANarrowWindowLaysEveryCardInTheSecondRow)
     // The deck lies less than a card's width right of the labels: no card fits the first row.
     Start(QSize(400, 600));
     EXPECT_EQ(stul->cmdRub->x() - stul->lblBody_JA->x(), 400 - 326);
-    Deal({karta(0, Spodek), karta(1, Svrsek), karta(2, Kral)});
+    Deal({ karta(0, Spodek), karta(1, Svrsek), karta(2, Kral) });
     Stake(0);
     DrawFromDeck();
     DrawFromDeck();
@@ -87,7 +87,7 @@ TEST_F(TableLayout, ALaterPassKeepsTheDeckAndTheRevolverAsTheGameLeftThem)
     stul->resize(1100, 750);
     EXPECT_FALSE(stul->cmdRub->Visible());
     EXPECT_FALSE(stul->picRevolver->Visible());
-    Deal({karta(0, Desitka)});
+    Deal({ karta(0, Desitka) });
     stul->resize(1000, 700);
     EXPECT_TRUE(stul->cmdRub->Visible());
     EXPECT_FALSE(stul->picRevolver->Visible());

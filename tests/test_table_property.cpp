@@ -9,7 +9,7 @@ namespace {
 // Twice the player's money, so that half of the stake stays a whole number.
 std::int64_t doubledMoney(const frmStul& stul)
 {
-    return 2 * std::int64_t{Penezenka} + stul.Stake();
+    return 2 * std::int64_t { Penezenka } + stul.Stake();
 }
 } // namespace
 
@@ -39,7 +39,8 @@ TEST_F(TableTest, ThePlayersMoneyMovesOnlyBySettledGamesAndByHalfTheStake)
             else if (chance(3))
                 DrawFromDeck();
             else if (chance(4))
-                ClickCard(static_cast<std::int16_t>(std::uniform_int_distribution<int>(0, stul->picKarta.UBound())(player)));
+                ClickCard(
+                    static_cast<std::int16_t>(std::uniform_int_distribution<int>(0, stul->picKarta.UBound())(player)));
             else if (stul->cmdDost->Enabled() && chance(3))
                 Stand();
             ASSERT_EQ(doubledMoney(*stul), atDeal);
@@ -69,7 +70,8 @@ TEST_F(TableTest, ThePlayersMoneyMovesOnlyBySettledGamesAndByHalfTheStake)
             stul->tmrTah->Tick();
         }
         clsHra21& hra = stul->Hra();
-        const bool playerWon = KdoVyhral(hra.UkazStav_JA(), hra.UkazStav_PC(), hra.UkazBody_JA(), hra.UkazBody_PC()) == Vitez::Hrac;
+        const bool playerWon
+            = KdoVyhral(hra.UkazStav_JA(), hra.UkazStav_PC(), hra.UkazBody_JA(), hra.UkazBody_PC()) == Vitez::Hrac;
         won += playerWon;
         if (hra.PocetMychKaret() != 1) {
             // Without a single card nobody could touch the stake during the computer's turn.

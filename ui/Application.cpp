@@ -9,7 +9,8 @@
 #include <QLocale>
 #include <QPointer>
 
-Application::Application(int& argc, char** argv) : QApplication(argc, argv)
+Application::Application(int& argc, char** argv)
+    : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("Ixa"));
     setApplicationDisplayName(QStringLiteral("Ixa"));
@@ -18,8 +19,10 @@ Application::Application(int& argc, char** argv) : QApplication(argc, argv)
     setQuitOnLastWindowClosed(false);
 
     // Arial is found through fontconfig's metric-compatible alias; MS Sans Serif has none.
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    QFont::insertSubstitutions(
+        QStringLiteral("MS Sans Serif"), { QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans") });
+    QFont::insertSubstitutions(
+        QStringLiteral("Arial"), { QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans") });
 
     if (qtTranslator_.load(QLocale(QLocale::Czech), QStringLiteral("qtbase"), QStringLiteral("_"),
             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-inline constexpr std::array<std::int32_t, 6> HodnotaBankovky = {100, 200, 500, 1000, 2000, 5000};
+inline constexpr std::array<std::int32_t, 6> HodnotaBankovky = { 100, 200, 500, 1000, 2000, 5000 };
 
 // The value of banknote `Index`; any other index is worth nothing.
 constexpr std::int32_t HodnotaBankovkyOf(std::int16_t Index)

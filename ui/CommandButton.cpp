@@ -1,10 +1,9 @@
 #include "ui/CommandButton.h"
 
-#include "ui/KeyCode.h"
-
 #include <QMouseEvent>
 
-CommandButton::CommandButton(QWidget* parent) : Control<QPushButton>(parent)
+CommandButton::CommandButton(QWidget* parent)
+    : Control<QPushButton>(parent)
 {
     // Enter presses the focused button, not only Space.
     setAutoDefault(true);
@@ -13,8 +12,8 @@ CommandButton::CommandButton(QWidget* parent) : Control<QPushButton>(parent)
 
 void CommandButton::mousePressEvent(QMouseEvent* event)
 {
-    emit MouseDown(MouseButtonCode(event->button()), ShiftMaskOf(event->modifiers()),
-        static_cast<float>(event->position().x()), static_cast<float>(event->position().y()));
+    const MouseDownArgs a = MouseDownOf(*event);
+    emit MouseDown(a.Button, a.Shift, a.X, a.Y);
     QPushButton::mousePressEvent(event);
     // Other buttons than the left one must not reach the window behind.
     event->accept();

@@ -1,5 +1,9 @@
 #include "ui/Control.h"
 
+#include "ui/KeyCode.h"
+
+#include <QMouseEvent>
+
 std::int16_t MouseButtonCode(Qt::MouseButton button)
 {
     switch (button) {
@@ -8,4 +12,15 @@ std::int16_t MouseButtonCode(Qt::MouseButton button)
     case Qt::MiddleButton: return MouseButton::Middle;
     default: return 0;
     }
+}
+
+MouseDownArgs MouseDownOf(const QMouseEvent& press)
+{
+    return { MouseButtonCode(press.button()), ShiftMaskOf(press.modifiers()), static_cast<float>(press.position().x()),
+        static_cast<float>(press.position().y()) };
+}
+
+bool IsClick(const QWidget& control, const QMouseEvent& release)
+{
+    return release.button() == Qt::LeftButton && control.rect().contains(release.position().toPoint());
 }

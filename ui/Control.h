@@ -17,8 +17,21 @@ constexpr std::int16_t Middle = 4;
 
 std::int16_t MouseButtonCode(Qt::MouseButton button);
 
-template <typename Base>
-class Control : public Base {
+class QMouseEvent;
+
+// What a mouse-down handler receives: the button code, the modifier mask and the position.
+struct MouseDownArgs {
+    std::int16_t Button;
+    std::int16_t Shift;
+    float X;
+    float Y;
+};
+MouseDownArgs MouseDownOf(const QMouseEvent& press);
+
+// A click is the left button let go over the control it was pressed on.
+bool IsClick(const QWidget& control, const QMouseEvent& release);
+
+template <typename Base> class Control : public Base {
 public:
     using Base::Base;
 
@@ -41,7 +54,11 @@ public:
     void ZOrder() { this->raise(); }
 
     void SetToolTipText(const QString& text) { this->setToolTip(text); }
-    void SetForeColor(QColor colour) { setRole(QPalette::WindowText, colour); setRole(QPalette::ButtonText, colour); }
+    void SetForeColor(QColor colour)
+    {
+        setRole(QPalette::WindowText, colour);
+        setRole(QPalette::ButtonText, colour);
+    }
     void SetBackColor(QColor colour)
     {
         setRole(QPalette::Window, colour);

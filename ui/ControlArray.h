@@ -8,14 +8,16 @@
 #include <functional>
 #include <map>
 
-template <typename T>
-class ControlArray {
+template <typename T> class ControlArray {
 public:
     using Design = std::function<T*(QWidget* parent)>;
     using ClickHandler = std::function<void(std::int16_t Index)>;
-    using MouseDownHandler = std::function<void(std::int16_t Index, std::int16_t Button, std::int16_t Shift, float X, float Y)>;
+    using MouseDownHandler
+        = std::function<void(std::int16_t Index, std::int16_t Button, std::int16_t Shift, float X, float Y)>;
 
-    ControlArray(QWidget* parent, Design design) : parent_(parent), design_(std::move(design))
+    ControlArray(QWidget* parent, Design design)
+        : parent_(parent)
+        , design_(std::move(design))
     {
         adopt(0, design_(parent_));
     }
@@ -63,10 +65,11 @@ private:
             if (click_)
                 click_(index);
         });
-        QObject::connect(element, &T::MouseDown, element, [this, index](std::int16_t b, std::int16_t s, float x, float y) {
-            if (mouseDown_)
-                mouseDown_(index, b, s, x, y);
-        });
+        QObject::connect(
+            element, &T::MouseDown, element, [this, index](std::int16_t b, std::int16_t s, float x, float y) {
+                if (mouseDown_)
+                    mouseDown_(index, b, s, x, y);
+            });
     }
 
     QWidget* parent_;

@@ -13,7 +13,11 @@
 #include <QPointer>
 #include <QScreen>
 
-Form::Form(Platform& platform_) : Control<QWidget>(nullptr), platform(platform_) {}
+Form::Form(Platform& platform_)
+    : Control<QWidget>(nullptr)
+    , platform(platform_)
+{
+}
 
 Form::~Form()
 {
@@ -188,14 +192,14 @@ void Form::keyPressEvent(QKeyEvent* event)
 
 void Form::mousePressEvent(QMouseEvent* event)
 {
-    Form_MouseDown(MouseButtonCode(event->button()), ShiftMaskOf(event->modifiers()),
-        static_cast<float>(event->position().x()), static_cast<float>(event->position().y()));
+    const MouseDownArgs a = MouseDownOf(*event);
+    Form_MouseDown(a.Button, a.Shift, a.X, a.Y);
     event->accept();
 }
 
 void Form::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (IsClick(*this, *event))
         Form_Click();
     event->accept();
 }

@@ -63,12 +63,12 @@ signals:
     void Gone();
 
 protected:
-    virtual void Form_Load() {}
-    virtual void Form_Resize() {}
+    virtual void Form_Load() { }
+    virtual void Form_Resize() { }
     virtual void Form_Unload(bool& Cancel) { (void)Cancel; }
     virtual void Form_KeyDown(std::int16_t KeyCode, std::int16_t Shift) { (void)KeyCode, (void)Shift; }
     virtual void Form_KeyPress(std::int16_t KeyAscii) { (void)KeyAscii; }
-    virtual void Form_Click() {}
+    virtual void Form_Click() { }
     virtual void Form_MouseDown(std::int16_t Button, std::int16_t Shift, float X, float Y)
     {
         (void)Button, (void)Shift, (void)X, (void)Y;

@@ -1,12 +1,11 @@
 #include "ui/GraphicalButton.h"
 
-#include "ui/KeyCode.h"
-
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
-GraphicalButton::GraphicalButton(QWidget* parent) : Control<QAbstractButton>(parent)
+GraphicalButton::GraphicalButton(QWidget* parent)
+    : Control<QAbstractButton>(parent)
 {
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
@@ -48,8 +47,8 @@ void GraphicalButton::paintEvent(QPaintEvent*)
 
 void GraphicalButton::mousePressEvent(QMouseEvent* event)
 {
-    emit MouseDown(MouseButtonCode(event->button()), ShiftMaskOf(event->modifiers()),
-        static_cast<float>(event->position().x()), static_cast<float>(event->position().y()));
+    const MouseDownArgs a = MouseDownOf(*event);
+    emit MouseDown(a.Button, a.Shift, a.X, a.Y);
     QAbstractButton::mousePressEvent(event);
     event->accept();
 }

@@ -50,12 +50,11 @@ int typedDigit(int key)
 {
     if (key >= Qt::Key_0 && key <= Qt::Key_9)
         return key - Qt::Key_0;
-    static constexpr std::array<int, 10> usShifted = {Qt::Key_ParenRight, Qt::Key_Exclam, Qt::Key_At,
-        Qt::Key_NumberSign, Qt::Key_Dollar, Qt::Key_Percent, Qt::Key_AsciiCircum, Qt::Key_Ampersand,
-        Qt::Key_Asterisk, Qt::Key_ParenLeft};
-    static constexpr std::array<int, 10> czech = {Qt::Key_Eacute, Qt::Key_Plus, 0x11a /* Ě */,
-        0x160 /* Š */, 0x10c /* Č */, 0x158 /* Ř */, 0x17d /* Ž */, Qt::Key_Yacute, Qt::Key_Aacute,
-        Qt::Key_Iacute};
+    static constexpr std::array<int, 10> usShifted
+        = { Qt::Key_ParenRight, Qt::Key_Exclam, Qt::Key_At, Qt::Key_NumberSign, Qt::Key_Dollar, Qt::Key_Percent,
+              Qt::Key_AsciiCircum, Qt::Key_Ampersand, Qt::Key_Asterisk, Qt::Key_ParenLeft };
+    static constexpr std::array<int, 10> czech = { Qt::Key_Eacute, Qt::Key_Plus, 0x11a /* Ě */, 0x160 /* Š */,
+        0x10c /* Č */, 0x158 /* Ř */, 0x17d /* Ž */, Qt::Key_Yacute, Qt::Key_Aacute, Qt::Key_Iacute };
     for (int digit = 0; digit < 10; ++digit)
         if (key == usShifted[digit] || key == czech[digit])
             return digit;
@@ -113,6 +112,6 @@ std::int16_t KeyCodeOf(const KeyPress& press)
 
 std::int16_t KeyCodeOf(const QKeyEvent& event)
 {
-    return KeyCodeOf(KeyPress{event.key(), event.modifiers(), event.nativeScanCode(), event.nativeVirtualKey(),
-        QGuiApplication::platformName()});
+    return KeyCodeOf(KeyPress { event.key(), event.modifiers(), event.nativeScanCode(), event.nativeVirtualKey(),
+        QGuiApplication::platformName() });
 }

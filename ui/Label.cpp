@@ -1,10 +1,9 @@
 #include "ui/Label.h"
 
-#include "ui/KeyCode.h"
-
 #include <QMouseEvent>
 
-Label::Label(QWidget* parent) : Control<QLabel>(parent)
+Label::Label(QWidget* parent)
+    : Control<QLabel>(parent)
 {
     setTextFormat(Qt::PlainText);
 }
@@ -31,14 +30,14 @@ void Label::SetBorderSingle(bool single)
 
 void Label::mousePressEvent(QMouseEvent* event)
 {
-    emit MouseDown(MouseButtonCode(event->button()), ShiftMaskOf(event->modifiers()),
-        static_cast<float>(event->position().x()), static_cast<float>(event->position().y()));
+    const MouseDownArgs a = MouseDownOf(*event);
+    emit MouseDown(a.Button, a.Shift, a.X, a.Y);
     event->accept();
 }
 
 void Label::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (IsClick(*this, *event))
         emit Click();
     event->accept();
 }

@@ -115,8 +115,7 @@ double Val(QStringView text)
 }
 
 namespace {
-template <typename Int>
-Int roundHalfEven(double value)
+template <typename Int> Int roundHalfEven(double value)
 {
     if (std::isnan(value))
         return 0;

@@ -1,11 +1,12 @@
 #include "ui/PictureBox.h"
 
-#include "ui/KeyCode.h"
-
 #include <QMouseEvent>
 #include <QPainter>
 
-PictureBox::PictureBox(QWidget* parent) : Control<QWidget>(parent) {}
+PictureBox::PictureBox(QWidget* parent)
+    : Control<QWidget>(parent)
+{
+}
 
 void PictureBox::SetPicture(const QPixmap& picture)
 {
@@ -31,14 +32,14 @@ void PictureBox::paintEvent(QPaintEvent*)
 
 void PictureBox::mousePressEvent(QMouseEvent* event)
 {
-    emit MouseDown(MouseButtonCode(event->button()), ShiftMaskOf(event->modifiers()),
-        static_cast<float>(event->position().x()), static_cast<float>(event->position().y()));
+    const MouseDownArgs a = MouseDownOf(*event);
+    emit MouseDown(a.Button, a.Shift, a.X, a.Y);
     event->accept();
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (IsClick(*this, *event))
         emit Click();
     event->accept();
 }

@@ -4,7 +4,10 @@
 
 #include <algorithm>
 
-Forms::Forms() : OnLastUnloaded([] { QCoreApplication::exit(0); }) {}
+Forms::Forms()
+    : OnLastUnloaded([] { QCoreApplication::exit(0); })
+{
+}
 
 void Forms::Loaded(Form* form)
 {

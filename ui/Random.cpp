@@ -3,7 +3,10 @@
 #include <cassert>
 #include <chrono>
 
-Random::Random() : generator_(0x1ca) {}
+Random::Random()
+    : generator_(0x1ca)
+{
+}
 
 float Random::Rnd()
 {

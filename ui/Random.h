@@ -21,7 +21,7 @@ public:
 
     // The given values come out of Rnd() first, in this order, before the generator is asked again.
     void Script(std::initializer_list<float> values);
-    void Script(float value) { Script({value}); }
+    void Script(float value) { Script({ value }); }
     std::size_t ScriptedLeft() const { return scripted_.size(); }
 
 private:

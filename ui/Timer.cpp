@@ -1,6 +1,7 @@
 #include "ui/Timer.h"
 
-Timer::Timer(QObject* parent, int intervalMs, bool enabled) : QObject(parent)
+Timer::Timer(QObject* parent, int intervalMs, bool enabled)
+    : QObject(parent)
 {
     timer_.setInterval(intervalMs);
     connect(&timer_, &QTimer::timeout, this, [this] { Tick(); });

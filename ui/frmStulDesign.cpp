@@ -65,21 +65,24 @@ GraphicalButton* banknote(QWidget* parent, std::int16_t i)
 } // namespace
 
 frmStulDesign::frmStulDesign(Platform& platform_)
-    : Form(platform_),
-      lblBody_PC(display(this, {8, 8, 41, 25}, arialBold(15.75), DisplayGreen, Qt::AlignHCenter, QStringLiteral("Body pro počítač"))),
-      lblBody_JA(display(this, {8, 48, 41, 25}, arialBold(15.75), DisplayGreen, Qt::AlignHCenter, QStringLiteral("Body pro Vás"))),
-      lblPenezenka(display(this, {280, 224, 153, 33}, arialBold(20.25), DisplayGreen, Qt::AlignRight, QStringLiteral("Obsah Vaší peněženky"))),
-      picRevolver(new PictureBox(this)),
-      lblSazka(display(this, {280, 264, 120, 33}, arialBold(20.25), Yellow, Qt::AlignRight, QStringLiteral("Sázka"))),
-      picKarta(this, cardPicture),
-      cmdKonec(button(this, {96, 48, 41, 25}, QStringLiteral("&Konec"))),
-      cmdRozdej(button(this, {152, 256, 121, 33}, QStringLiteral("&Rozdej karty"))),
-      cmdDost(button(this, {152, 296, 121, 33}, QStringLiteral("&Dost"))),
-      cmdBankovka(this, [](QWidget* parent) { return banknote(parent, 0); }),
-      cmdRub(new GraphicalButton(this)),
-      lblNapoveda(new Label(this)),
-      tmrTah(new Timer(this, TahIntervalMs, false)),
-      tmrZmiz(new Timer(this, ZmizIntervalMs, false))
+    : Form(platform_)
+    , lblBody_PC(display(
+          this, { 8, 8, 41, 25 }, arialBold(15.75), DisplayGreen, Qt::AlignHCenter, QStringLiteral("Body pro počítač")))
+    , lblBody_JA(display(
+          this, { 8, 48, 41, 25 }, arialBold(15.75), DisplayGreen, Qt::AlignHCenter, QStringLiteral("Body pro Vás")))
+    , lblPenezenka(display(this, { 280, 224, 153, 33 }, arialBold(20.25), DisplayGreen, Qt::AlignRight,
+          QStringLiteral("Obsah Vaší peněženky")))
+    , picRevolver(new PictureBox(this))
+    , lblSazka(display(this, { 280, 264, 120, 33 }, arialBold(20.25), Yellow, Qt::AlignRight, QStringLiteral("Sázka")))
+    , picKarta(this, cardPicture)
+    , cmdKonec(button(this, { 96, 48, 41, 25 }, QStringLiteral("&Konec")))
+    , cmdRozdej(button(this, { 152, 256, 121, 33 }, QStringLiteral("&Rozdej karty")))
+    , cmdDost(button(this, { 152, 296, 121, 33 }, QStringLiteral("&Dost")))
+    , cmdBankovka(this, [](QWidget* parent) { return banknote(parent, 0); })
+    , cmdRub(new GraphicalButton(this))
+    , lblNapoveda(new Label(this))
+    , tmrTah(new Timer(this, TahIntervalMs, false))
+    , tmrZmiz(new Timer(this, ZmizIntervalMs, false))
 {
     SetCaption(QStringLiteral("Ixa"));
     SetBackColor(TableGreen);

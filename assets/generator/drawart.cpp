@@ -47,62 +47,62 @@ constexpr int kInfoW = 180;
 constexpr int kInfoH = 182;
 
 namespace colour {
-// The table and the info window; pictures that sit on them use the same
-// colour outside the drawing so that no edge shows.
-const QColor tableGreen(0, 128, 0);
-const QColor infoGreen(0, 64, 0);
+    // The table and the info window; pictures that sit on them use the same
+    // colour outside the drawing so that no edge shows.
+    const QColor tableGreen(0, 128, 0);
+    const QColor infoGreen(0, 64, 0);
 
-const QColor cardFace(0xff, 0xfc, 0xf1);
-const QColor cardFaceShade(0xf4, 0xee, 0xdc);
-const QColor cardEdge(0x3c, 0x38, 0x32);
-const QColor ink(0x26, 0x1c, 0x14);  // outlines of everything drawn on a card
-const QColor gold(0xe2, 0xb4, 0x2e);
-const QColor goldDeep(0x9a, 0x6c, 0x0c);
-const QColor goldLight(0xff, 0xe8, 0x8a);
-const QColor skin(0xf7, 0xd3, 0xae);
-const QColor skinShade(0xd9, 0xa5, 0x7c);
-const QColor backBlue(0x1d, 0x4f, 0xa8);
+    const QColor cardFace(0xff, 0xfc, 0xf1);
+    const QColor cardFaceShade(0xf4, 0xee, 0xdc);
+    const QColor cardEdge(0x3c, 0x38, 0x32);
+    const QColor ink(0x26, 0x1c, 0x14); // outlines of everything drawn on a card
+    const QColor gold(0xe2, 0xb4, 0x2e);
+    const QColor goldDeep(0x9a, 0x6c, 0x0c);
+    const QColor goldLight(0xff, 0xe8, 0x8a);
+    const QColor skin(0xf7, 0xd3, 0xae);
+    const QColor skinShade(0xd9, 0xa5, 0x7c);
+    const QColor backBlue(0x1d, 0x4f, 0xa8);
 
-const QColor leafLight(0x8f, 0xd0, 0x52);
-const QColor leafDeep(0x1f, 0x6e, 0x1f);
-const QColor leafInk(0x0f, 0x44, 0x12);
-const QColor leafVein(0x16, 0x55, 0x18);
-const QColor stem(0x6b, 0x4a, 0x1c);
+    const QColor leafLight(0x8f, 0xd0, 0x52);
+    const QColor leafDeep(0x1f, 0x6e, 0x1f);
+    const QColor leafInk(0x0f, 0x44, 0x12);
+    const QColor leafVein(0x16, 0x55, 0x18);
+    const QColor stem(0x6b, 0x4a, 0x1c);
 
-const QColor bellLight(0xff, 0xef, 0x8c);
-const QColor bellGold(0xf3, 0xc2, 0x1b);
-const QColor bellDeep(0xb0, 0x72, 0x00);
-const QColor bellBand(0xd3, 0x1f, 0x1f);
-const QColor bellInk(0x5e, 0x36, 0x00);
+    const QColor bellLight(0xff, 0xef, 0x8c);
+    const QColor bellGold(0xf3, 0xc2, 0x1b);
+    const QColor bellDeep(0xb0, 0x72, 0x00);
+    const QColor bellBand(0xd3, 0x1f, 0x1f);
+    const QColor bellInk(0x5e, 0x36, 0x00);
 
-const QColor heartLight(0xff, 0x6a, 0x5c);
-const QColor heartRed(0xdb, 0x16, 0x16);
-const QColor heartDeep(0x96, 0x05, 0x05);
-const QColor heartInk(0x5c, 0x00, 0x00);
+    const QColor heartLight(0xff, 0x6a, 0x5c);
+    const QColor heartRed(0xdb, 0x16, 0x16);
+    const QColor heartDeep(0x96, 0x05, 0x05);
+    const QColor heartInk(0x5c, 0x00, 0x00);
 
-const QColor nutLight(0xf0, 0xb0, 0x5a);
-const QColor nutDeep(0x8e, 0x45, 0x10);
-const QColor capLight(0x9d, 0x93, 0x3e);
-const QColor capDeep(0x4b, 0x4a, 0x18);
-const QColor acornInk(0x38, 0x20, 0x08);
+    const QColor nutLight(0xf0, 0xb0, 0x5a);
+    const QColor nutDeep(0x8e, 0x45, 0x10);
+    const QColor capLight(0x9d, 0x93, 0x3e);
+    const QColor capDeep(0x4b, 0x4a, 0x18);
+    const QColor acornInk(0x38, 0x20, 0x08);
 
-const QColor gunDark(0x2c, 0x30, 0x35);
-const QColor gunMid(0x6c, 0x74, 0x7c);
-const QColor gunLight(0xd4, 0xda, 0xe0);
-const QColor woodDark(0x5a, 0x26, 0x0c);
-const QColor wood(0xa4, 0x55, 0x22);
-const QColor woodLight(0xd4, 0x8a, 0x4a);
-const QColor brassDark(0x7c, 0x5a, 0x14);
-const QColor brass(0xd8, 0xae, 0x46);
-const QColor brassLight(0xfb, 0xe6, 0x9a);
-}  // namespace colour
+    const QColor gunDark(0x2c, 0x30, 0x35);
+    const QColor gunMid(0x6c, 0x74, 0x7c);
+    const QColor gunLight(0xd4, 0xda, 0xe0);
+    const QColor woodDark(0x5a, 0x26, 0x0c);
+    const QColor wood(0xa4, 0x55, 0x22);
+    const QColor woodLight(0xd4, 0x8a, 0x4a);
+    const QColor brassDark(0x7c, 0x5a, 0x14);
+    const QColor brass(0xd8, 0xae, 0x46);
+    const QColor brassLight(0xfb, 0xe6, 0x9a);
+} // namespace colour
 
 enum class Suit { Leaves, Bells, Hearts, Acorns };
 enum class Rank { Ace, King, Ober, Unter, Ten, Nine, Eight, Seven };
 
-constexpr std::array<Suit, 4> kSuits = {Suit::Leaves, Suit::Bells, Suit::Hearts, Suit::Acorns};
-constexpr std::array<Rank, 8> kRanks = {Rank::Ace,  Rank::King, Rank::Ober,  Rank::Unter,
-                                        Rank::Ten,  Rank::Nine, Rank::Eight, Rank::Seven};
+constexpr std::array<Suit, 4> kSuits = { Suit::Leaves, Suit::Bells, Suit::Hearts, Suit::Acorns };
+constexpr std::array<Rank, 8> kRanks
+    = { Rank::Ace, Rank::King, Rank::Ober, Rank::Unter, Rank::Ten, Rank::Nine, Rank::Eight, Rank::Seven };
 
 // ---------------------------------------------------------------------------
 // Small helpers
@@ -111,9 +111,8 @@ constexpr std::array<Rank, 8> kRanks = {Rank::Ace,  Rank::King, Rank::Ober,  Ran
 QColor mix(const QColor& a, const QColor& b, qreal t)
 {
     return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t),
-                            float(a.greenF() + (b.greenF() - a.greenF()) * t),
-                            float(a.blueF() + (b.blueF() - a.blueF()) * t),
-                            float(a.alphaF() + (b.alphaF() - a.alphaF()) * t));
+        float(a.greenF() + (b.greenF() - a.greenF()) * t), float(a.blueF() + (b.blueF() - a.blueF()) * t),
+        float(a.alphaF() + (b.alphaF() - a.alphaF()) * t));
 }
 
 QColor withAlpha(QColor c, int alpha)
@@ -146,8 +145,7 @@ QPainterPath textPath(const QString& text, const QFont& font, QPointF centre)
     return path.translated(centre - box.center());
 }
 
-void fillWithHalo(QPainter& p, const QPainterPath& path, const QColor& fill, const QColor& halo,
-                  qreal haloWidth)
+void fillWithHalo(QPainter& p, const QPainterPath& path, const QColor& fill, const QColor& halo, qreal haloWidth)
 {
     p.strokePath(path, QPen(halo, haloWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.fillPath(path, fill);
@@ -219,9 +217,11 @@ QPainterPath leafVeins()
     QPainterPath veins;
     veins.moveTo(0, 24);
     veins.lineTo(0, -40);
-    struct Vein { qreal y, reach, rise; };
-    for (const Vein v : {Vein{14, 30, 10}, Vein{0, 32, 12}, Vein{-14, 25, 11}, Vein{-27, 15, 9}}) {
-        for (int side : {-1, 1}) {
+    struct Vein {
+        qreal y, reach, rise;
+    };
+    for (const Vein v : { Vein { 14, 30, 10 }, Vein { 0, 32, 12 }, Vein { -14, 25, 11 }, Vein { -27, 15, 9 } }) {
+        for (int side : { -1, 1 }) {
             veins.moveTo(0, v.y);
             veins.quadTo(side * v.reach * 0.5, v.y - v.rise * 0.3, side * v.reach, v.y - v.rise);
         }
@@ -231,7 +231,7 @@ QPainterPath leafVeins()
 
 void drawLeafSymbol(QPainter& p)
 {
-    drawLimb(p, smoothLine({0, 22}, {1, 38}, {5, 49}), 4.5, colour::stem);
+    drawLimb(p, smoothLine({ 0, 22 }, { 1, 38 }, { 5, 49 }), 4.5, colour::stem);
     const QPainterPath leaf = leafPath();
     QRadialGradient fill(QPointF(-12, -10), 60);
     fill.setColorAt(0, colour::leafLight);
@@ -331,7 +331,7 @@ void drawHeartSymbol(QPainter& p)
 
 void drawAcornSymbol(QPainter& p)
 {
-    drawLimb(p, smoothLine({0, 28}, {-1, 40}, {-6, 49}), 5.5, colour::stem);
+    drawLimb(p, smoothLine({ 0, 28 }, { -1, 40 }, { -6, 49 }), 5.5, colour::stem);
 
     QPainterPath nut;
     nut.moveTo(0, -44);
@@ -365,8 +365,8 @@ void drawAcornSymbol(QPainter& p)
     p.setClipPath(cap);
     const QPen scale = inkPen(1.6, withAlpha(colour::acornInk, 200));
     for (qreal d = -70; d <= 70; d += 8) {
-        p.strokePath(polyline({{d, -10}, {d + 45, 40}}), scale);
-        p.strokePath(polyline({{d, -10}, {d - 45, 40}}), scale);
+        p.strokePath(polyline({ { d, -10 }, { d + 45, 40 } }), scale);
+        p.strokePath(polyline({ { d, -10 }, { d - 45, 40 } }), scale);
     }
     p.restore();
     QPainterPath rim;
@@ -395,7 +395,10 @@ void drawSuit(QPainter& p, Suit suit, QPointF centre, qreal height, qreal angle 
 // Card faces. Every card is drawn in a 120 x 200 box at the origin.
 // ---------------------------------------------------------------------------
 
-QRectF cardRect() { return QRectF(0.5, 0.5, kCardW - 1.0, kCardH - 1.0); }
+QRectF cardRect()
+{
+    return QRectF(0.5, 0.5, kCardW - 1.0, kCardH - 1.0);
+}
 
 void drawCardBlank(QPainter& p, const QColor& face = colour::cardFace)
 {
@@ -446,14 +449,14 @@ constexpr qreal kIndexSuitHeight = 16.0;
 void drawIndex(QPainter& p, Suit suit, Rank rank)
 {
     QFont font = makeFont("Liberation Sans", 22, QFont::Bold);
-    QPainterPath mark = textPath(rankMark(rank), font, {0, 0});
+    QPainterPath mark = textPath(rankMark(rank), font, { 0, 0 });
     const QRectF box = mark.boundingRect();
     const qreal sy = kIndexMarkHeight / box.height();
     const qreal sx = qMin(sy, kIndexMaxWidth / box.width());
     mark = QTransform::fromScale(sx, sy).map(mark);
     mark.translate(QPointF(kIndexCentreX, kIndexMarkY) - mark.boundingRect().center());
     p.fillPath(mark, indexColour(suit));
-    drawSuit(p, suit, {kIndexCentreX, kIndexSuitY}, kIndexSuitHeight);
+    drawSuit(p, suit, { kIndexCentreX, kIndexSuitY }, kIndexSuitHeight);
 }
 
 void drawBothIndices(QPainter& p, Suit suit, Rank rank)
@@ -491,20 +494,20 @@ std::vector<QPointF> pipLayout(Rank rank)
     };
     switch (rank) {
     case Rank::Seven:
-        columns({0, 1});
-        middle({0.19, 0.5, 0.81});
+        columns({ 0, 1 });
+        middle({ 0.19, 0.5, 0.81 });
         break;
     case Rank::Eight:
-        columns({0, 0.5, 1});
-        middle({0.25, 0.75});
+        columns({ 0, 0.5, 1 });
+        middle({ 0.25, 0.75 });
         break;
     case Rank::Nine:
-        columns({0, 1.0 / 3, 2.0 / 3, 1});
-        middle({0.5});
+        columns({ 0, 1.0 / 3, 2.0 / 3, 1 });
+        middle({ 0.5 });
         break;
     case Rank::Ten:
-        columns({0, 1.0 / 3, 2.0 / 3, 1});
-        middle({1.0 / 6, 5.0 / 6});
+        columns({ 0, 1.0 / 3, 2.0 / 3, 1 });
+        middle({ 1.0 / 6, 5.0 / 6 });
         break;
     default: break;
     }
@@ -559,10 +562,10 @@ void drawAceCard(QPainter& p, Suit suit)
         p.drawEllipse(QPointF(centre.x() + 37.5 * std::cos(t), centre.y() + 59.5 * std::sin(t)), 0.9, 0.9);
     }
 
-    for (bool mirrored : {false, true}) {
+    for (bool mirrored : { false, true }) {
         const qreal side = mirrored ? -1 : 1;
-        drawFlourish(p, {centre.x() + side * 6, oval.top() - 3}, 1.0, mirrored, colour::goldDeep);
-        drawFlourish(p, {centre.x() + side * 4, oval.bottom() + 20}, 0.9, mirrored, colour::goldDeep);
+        drawFlourish(p, { centre.x() + side * 6, oval.top() - 3 }, 1.0, mirrored, colour::goldDeep);
+        drawFlourish(p, { centre.x() + side * 4, oval.bottom() + 20 }, 0.9, mirrored, colour::goldDeep);
     }
 
     drawSuit(p, suit, centre, 76);
@@ -575,7 +578,7 @@ void drawAceCard(QPainter& p, Suit suit)
     band.lineTo(ribbon.right(), ribbon.bottom());
     band.quadTo(centre.x(), ribbon.bottom() + 5, ribbon.left(), ribbon.bottom());
     band.closeSubpath();
-    for (int side : {-1, 1}) {
+    for (int side : { -1, 1 }) {
         const qreal x = side < 0 ? ribbon.left() : ribbon.right();
         QPainterPath tail;
         tail.moveTo(x, ribbon.top() + 3);
@@ -589,8 +592,8 @@ void drawAceCard(QPainter& p, Suit suit)
     }
     p.fillPath(band, indexColour(suit));
     p.strokePath(band, inkPen(1.0));
-    p.fillPath(textPath(QStringLiteral("ESO"), makeFont("DejaVu Serif", 11), {centre.x(), ribbon.center().y() + 2.5}),
-               QColor(0xff, 0xf4, 0xd0));
+    p.fillPath(textPath(QStringLiteral("ESO"), makeFont("DejaVu Serif", 11), { centre.x(), ribbon.center().y() + 2.5 }),
+        QColor(0xff, 0xf4, 0xd0));
 }
 
 // ---------------------------------------------------------------------------
@@ -609,10 +612,10 @@ struct Costume {
 Costume costumeOf(Suit suit)
 {
     switch (suit) {
-    case Suit::Leaves: return {QColor(0x2f, 0x85, 0x34), QColor(0xf0, 0xc0, 0x3c), QColor(0xe8, 0xe4, 0xdc)};
-    case Suit::Bells: return {QColor(0xe0, 0x8a, 0x1e), QColor(0x2a, 0x58, 0xa8), QColor(0x8a, 0x55, 0x25)};
-    case Suit::Hearts: return {QColor(0xc8, 0x22, 0x22), QColor(0xf2, 0xcf, 0x4c), QColor(0xf5, 0xf2, 0xea)};
-    case Suit::Acorns: return {QColor(0x35, 0x4f, 0xa0), QColor(0xb8, 0x6a, 0x24), QColor(0x4e, 0x30, 0x18)};
+    case Suit::Leaves: return { QColor(0x2f, 0x85, 0x34), QColor(0xf0, 0xc0, 0x3c), QColor(0xe8, 0xe4, 0xdc) };
+    case Suit::Bells: return { QColor(0xe0, 0x8a, 0x1e), QColor(0x2a, 0x58, 0xa8), QColor(0x8a, 0x55, 0x25) };
+    case Suit::Hearts: return { QColor(0xc8, 0x22, 0x22), QColor(0xf2, 0xcf, 0x4c), QColor(0xf5, 0xf2, 0xea) };
+    case Suit::Acorns: return { QColor(0x35, 0x4f, 0xa0), QColor(0xb8, 0x6a, 0x24), QColor(0x4e, 0x30, 0x18) };
     }
     return {};
 }
@@ -648,13 +651,13 @@ void drawFace(QPainter& p, QPointF c, qreal r)
     p.drawEllipse(c + QPointF(-r * 0.5, r * 0.3), r * 0.22, r * 0.15);
     p.drawEllipse(c + QPointF(r * 0.5, r * 0.3), r * 0.22, r * 0.15);
     p.strokePath(smoothLine(c + QPointF(0, -r * 0.05), c + QPointF(-r * 0.22, r * 0.3), c + QPointF(0, r * 0.35)),
-                 inkPen(0.8, colour::skinShade.darker(150)));
+        inkPen(0.8, colour::skinShade.darker(150)));
 }
 
 void drawMouth(QPainter& p, QPointF c, qreal r)
 {
     p.strokePath(smoothLine(c + QPointF(-r * 0.22, r * 0.58), c + QPointF(0, r * 0.7), c + QPointF(r * 0.22, r * 0.58)),
-                 inkPen(0.9, QColor(0xa0, 0x30, 0x28)));
+        inkPen(0.9, QColor(0xa0, 0x30, 0x28)));
 }
 
 void drawMoustache(QPainter& p, QPointF c, qreal r, const QColor& hair)
@@ -682,10 +685,10 @@ void drawBeard(QPainter& p, QPointF c, qreal r, qreal length, const QColor& hair
     fillShape(p, beard, g, 0.8);
     // Strands.
     const QPen strand = inkPen(0.5, hair.darker(170));
-    for (qreal dx : {-0.45, 0.0, 0.45})
+    for (qreal dx : { -0.45, 0.0, 0.45 })
         p.strokePath(smoothLine(c + QPointF(dx * r, r * 0.8), c + QPointF(dx * r * 0.9, length * 0.8),
-                                c + QPointF(dx * r * 0.3, length - 2)),
-                     strand);
+                         c + QPointF(dx * r * 0.3, length - 2)),
+            strand);
 }
 
 void drawCrown(QPainter& p, QPointF baseCentre, qreal width, qreal height)
@@ -708,7 +711,8 @@ void drawCrown(QPainter& p, QPointF baseCentre, qreal width, qreal height)
     fillShape(p, crown, g, 0.9);
     p.setPen(inkPen(0.7));
     p.setBrush(colour::goldLight);
-    for (QPointF tip : {QPointF(l - 1, y - height), QPointF(baseCentre.x(), y - height * 1.15), QPointF(r + 1, y - height)})
+    for (QPointF tip :
+        { QPointF(l - 1, y - height), QPointF(baseCentre.x(), y - height * 1.15), QPointF(r + 1, y - height) })
         p.drawEllipse(tip, 1.5, 1.5);
     p.fillRect(QRectF(l, y - 3.2, width, 3.2), colour::gold.darker(115));
     p.setPen(Qt::NoPen);
@@ -771,7 +775,7 @@ void drawKing(QPainter& p, Suit suit, const Costume& costume)
     QPainterPath seat;
     seat.addRect(QRectF(5, 126, 62, 10));
     fillShape(p, seat, QColor(0x9c, 0x58, 0x24));
-    for (qreal x : {7.0, 59.0}) {
+    for (qreal x : { 7.0, 59.0 }) {
         QPainterPath leg;
         leg.addRect(QRectF(x, 136, 6, 30));
         fillShape(p, leg, QColor(0x7a, 0x40, 0x16));
@@ -789,7 +793,7 @@ void drawKing(QPainter& p, Suit suit, const Costume& costume)
     robe.closeSubpath();
     fillShape(p, robe, sideLit(11, 61, costume.main));
     // The lap: a fold across the knees.
-    p.strokePath(smoothLine({13, 122}, {36, 130}, {59, 122}), inkPen(0.8, costume.main.darker(160)));
+    p.strokePath(smoothLine({ 13, 122 }, { 36, 130 }, { 59, 122 }), inkPen(0.8, costume.main.darker(160)));
     // Ermine: down the front and along the hem.
     const auto ermine = [&](const QRectF& r) {
         QPainterPath strip;
@@ -820,14 +824,14 @@ void drawKing(QPainter& p, Suit suit, const Costume& costume)
     fillShape(p, cape, QColor(0xfb, 0xfa, 0xf4), 0.8);
     p.setPen(Qt::NoPen);
     p.setBrush(colour::ink);
-    for (QPointF dot : {QPointF(26, 66), QPointF(32, 71), QPointF(40, 71), QPointF(46, 66), QPointF(36, 64)})
+    for (QPointF dot : { QPointF(26, 66), QPointF(32, 71), QPointF(40, 71), QPointF(46, 66), QPointF(36, 64) })
         p.drawEllipse(dot, 0.7, 1.2);
 
     // Arms: the left one holds the suit symbol on the lap, the right one
     // the sceptre.
-    drawLimb(p, polyline({{22, 68}, {15, 92}, {22, 108}}), 7.5, costume.main.darker(110));
-    drawLimb(p, polyline({{50, 68}, {57, 92}, {52, 100}}), 7.5, costume.main.darker(110));
-    drawLimb(p, polyline({{50, 128}, {60, 36}}), 2.4, colour::gold);
+    drawLimb(p, polyline({ { 22, 68 }, { 15, 92 }, { 22, 108 } }), 7.5, costume.main.darker(110));
+    drawLimb(p, polyline({ { 50, 68 }, { 57, 92 }, { 52, 100 } }), 7.5, costume.main.darker(110));
+    drawLimb(p, polyline({ { 50, 128 }, { 60, 36 } }), 2.4, colour::gold);
     p.setPen(inkPen(0.8));
     p.setBrush(colour::gold);
     p.drawEllipse(QPointF(60.3, 33), 3.4, 3.4);
@@ -835,7 +839,7 @@ void drawKing(QPainter& p, Suit suit, const Costume& costume)
     p.drawLine(QPointF(58.5, 28.2), QPointF(62.1, 28.2));
     p.setBrush(colour::skin);
     p.drawEllipse(QPointF(52.5, 99), 3.2, 3.2);
-    drawSuit(p, suit, {24, 104}, 22);
+    drawSuit(p, suit, { 24, 104 }, 22);
     p.setBrush(colour::skin);
     p.drawEllipse(QPointF(16.5, 110), 3.0, 3.0);
 
@@ -853,13 +857,13 @@ void drawKing(QPainter& p, Suit suit, const Costume& costume)
     hair.quadTo(46, 48, 44, 52);
     hair.lineTo(42.5, 40);
     fillShape(p, hair, costume.beard, 0.6);
-    drawCrown(p, {36, 35}, 19, 12);
+    drawCrown(p, { 36, 35 }, 19, 12);
 }
 
 void drawStandingBody(QPainter& p, const Costume& costume, qreal shoulderY, qreal hemY)
 {
     // Legs in hose and pointed shoes.
-    for (qreal x : {27.0, 37.0}) {
+    for (qreal x : { 27.0, 37.0 }) {
         QPainterPath leg;
         leg.addRoundedRect(QRectF(x, hemY - 4, 8, 166 - hemY), 3, 3);
         fillShape(p, leg, sideLit(x, x + 8, costume.second));
@@ -893,10 +897,10 @@ void drawStandingBody(QPainter& p, const Costume& costume, qreal shoulderY, qrea
     p.save();
     p.setClipPath(coat);
     p.setPen(QPen(costume.second, 2.0));
-    for (qreal x : {30.0, 42.0})
+    for (qreal x : { 30.0, 42.0 })
         p.drawLine(QPointF(x, shoulderY + 6), QPointF(x + (x - 36) * 0.1, waist - 3));
     p.restore();
-    p.strokePath(polyline({{36, shoulderY + 2}, {36, hemY + 2}}), inkPen(0.7, costume.main.darker(170)));
+    p.strokePath(polyline({ { 36, shoulderY + 2 }, { 36, hemY + 2 } }), inkPen(0.7, costume.main.darker(170)));
     p.setPen(Qt::NoPen);
     p.setBrush(colour::goldLight);
     for (qreal y = shoulderY + 6; y < waist - 2; y += 6)
@@ -933,14 +937,14 @@ QPointF drawOber(QPainter& p, const Costume& costume)
     fillShape(p, cape, sideLit(8, 30, costume.second.darker(115)));
 
     // Sword hanging at the left hip.
-    drawLimb(p, polyline({{24, 112}, {10, 154}}), 2.4, QColor(0xc8, 0xcc, 0xd2));
-    drawLimb(p, polyline({{20, 106}, {30, 112}}), 1.8, colour::gold);
+    drawLimb(p, polyline({ { 24, 112 }, { 10, 154 } }), 2.4, QColor(0xc8, 0xcc, 0xd2));
+    drawLimb(p, polyline({ { 20, 106 }, { 30, 112 } }), 1.8, colour::gold);
 
     drawStandingBody(p, costume, 62, 128);
 
     // The arm raised high with the suit symbol, the other at the sword.
-    drawLimb(p, polyline({{47, 65}, {58, 52}, {57, 34}}), 7, costume.main.darker(105));
-    drawLimb(p, polyline({{25, 65}, {17, 86}, {24, 104}}), 7, costume.main.darker(105));
+    drawLimb(p, polyline({ { 47, 65 }, { 58, 52 }, { 57, 34 } }), 7, costume.main.darker(105));
+    drawLimb(p, polyline({ { 25, 65 }, { 17, 86 }, { 24, 104 } }), 7, costume.main.darker(105));
     p.setPen(inkPen(0.8));
     p.setBrush(colour::skin);
     p.drawEllipse(QPointF(24.5, 105), 3.0, 3.0);
@@ -961,21 +965,21 @@ QPointF drawOber(QPainter& p, const Costume& costume)
     feather.cubicTo(20, 18, 28, 26, 34, 36);
     feather.closeSubpath();
     fillShape(p, feather, QColor(0xfb, 0xfa, 0xf4), 0.7);
-    p.strokePath(smoothLine({31, 37}, {20, 28}, {13, 16}), inkPen(0.5, colour::ink));
+    p.strokePath(smoothLine({ 31, 37 }, { 20, 28 }, { 13, 16 }), inkPen(0.5, colour::ink));
     QPainterPath beret;
     beret.moveTo(23, 42);
     beret.cubicTo(22, 30, 46, 28, 48, 40);
     beret.quadTo(36, 38, 23, 42);
     beret.closeSubpath();
     fillShape(p, beret, sideLit(22, 48, costume.second), 0.8);
-    p.strokePath(smoothLine({24, 41}, {36, 37}, {47, 40}), inkPen(1.6, costume.main));
-    return {56, 17};
+    p.strokePath(smoothLine({ 24, 41 }, { 36, 37 }, { 47, 40 }), inkPen(1.6, costume.main));
+    return { 56, 17 };
 }
 
 QPointF drawUnter(QPainter& p, const Costume& costume)
 {
     // A halberd held upright at the left.
-    drawLimb(p, polyline({{11, 14}, {11, 170}}), 2.2, QColor(0x8a, 0x5a, 0x2a));
+    drawLimb(p, polyline({ { 11, 14 }, { 11, 170 } }), 2.2, QColor(0x8a, 0x5a, 0x2a));
     QPainterPath blade;
     blade.moveTo(11, 6);
     blade.lineTo(13, 16);
@@ -992,8 +996,8 @@ QPointF drawUnter(QPainter& p, const Costume& costume)
     drawStandingBody(p, costume, 56, 122);
 
     // One hand on the halberd, the other holding the suit symbol low.
-    drawLimb(p, polyline({{25, 60}, {17, 78}, {13, 88}}), 7, costume.main.darker(105));
-    drawLimb(p, polyline({{47, 60}, {53, 86}, {56, 118}}), 7, costume.main.darker(105));
+    drawLimb(p, polyline({ { 25, 60 }, { 17, 78 }, { 13, 88 } }), 7, costume.main.darker(105));
+    drawLimb(p, polyline({ { 47, 60 }, { 53, 86 }, { 56, 118 } }), 7, costume.main.darker(105));
     p.setPen(inkPen(0.8));
     p.setBrush(colour::skin);
     p.drawEllipse(QPointF(12.5, 89), 3.0, 3.0);
@@ -1015,7 +1019,7 @@ QPointF drawUnter(QPainter& p, const Costume& costume)
     p.setPen(inkPen(0.6));
     p.setBrush(costume.main);
     p.drawEllipse(QPointF(36, 29.5), 2, 2);
-    return {56, 141};
+    return { 56, 141 };
 }
 
 void drawFigureCard(QPainter& p, Suit suit, Rank rank)
@@ -1131,14 +1135,14 @@ struct Note {
 };
 
 // Each value keeps the colour its Czech counterpart is known by.
-const std::array<Note, 6> kNotes = {{
-    {100, 160, QColor(0x12, 0x92, 0x96), Emblem::Lion},
-    {200, 165, QColor(0xcc, 0x62, 0x1a), Emblem::Linden},
-    {500, 170, QColor(0xb4, 0x34, 0x5a), Emblem::Lion},
-    {1000, 175, QColor(0x7c, 0x38, 0xb4), Emblem::Linden},
-    {2000, 180, QColor(0x94, 0x90, 0x1a), Emblem::Lion},
-    {5000, 185, QColor(0x64, 0x66, 0x80), Emblem::Linden},
-}};
+const std::array<Note, 6> kNotes = { {
+    { 100, 160, QColor(0x12, 0x92, 0x96), Emblem::Lion },
+    { 200, 165, QColor(0xcc, 0x62, 0x1a), Emblem::Linden },
+    { 500, 170, QColor(0xb4, 0x34, 0x5a), Emblem::Lion },
+    { 1000, 175, QColor(0x7c, 0x38, 0xb4), Emblem::Linden },
+    { 2000, 180, QColor(0x94, 0x90, 0x1a), Emblem::Lion },
+    { 5000, 185, QColor(0x64, 0x66, 0x80), Emblem::Linden },
+} };
 
 // Spirograph curves, the classic guilloche of security printing: a circle
 // of radius `big` with `loops` smaller loops of radius `small` riding on it.
@@ -1149,7 +1153,7 @@ QPainterPath rosette(QPointF centre, qreal big, qreal small, int loops)
     for (int i = 0; i <= steps; ++i) {
         const qreal t = 2 * std::numbers::pi * i / steps;
         const QPointF pt(centre.x() + big * std::cos(t) + small * std::cos(loops * t),
-                         centre.y() + big * std::sin(t) - small * std::sin(loops * t));
+            centre.y() + big * std::sin(t) - small * std::sin(loops * t));
         if (i == 0)
             path.moveTo(pt);
         else
@@ -1209,7 +1213,7 @@ void drawLionEmblem(QPainter& p, QPointF c, const QColor& ink, const QColor& lig
     nose.closeSubpath();
     p.fillPath(nose, ink);
     p.strokePath(smoothLine(c + QPointF(-3.5, 8.5), c + QPointF(0, 7), c + QPointF(3.5, 8.5)), QPen(ink, 0.9));
-    p.strokePath(polyline({c + QPointF(0, 6), c + QPointF(0, 7.5)}), QPen(ink, 0.9));
+    p.strokePath(polyline({ c + QPointF(0, 6), c + QPointF(0, 7.5) }), QPen(ink, 0.9));
     // Crown over the head.
     QPainterPath crown;
     crown.moveTo(c + QPointF(-6, -17));
@@ -1228,7 +1232,7 @@ void drawLindenEmblem(QPainter& p, QPointF c, const QColor& ink, const QColor& l
     // A single linden leaf on its stalk, printed in the note's deep colour.
     constexpr qreal scale = 0.42;
     p.strokePath(smoothLine(c + QPointF(0, 8), c + QPointF(1, 16), c + QPointF(4, 23)),
-                 QPen(ink, 2.0, Qt::SolidLine, Qt::RoundCap));
+        QPen(ink, 2.0, Qt::SolidLine, Qt::RoundCap));
     p.save();
     p.translate(c + QPointF(0, -3));
     p.scale(scale, scale);
@@ -1315,7 +1319,8 @@ QImage drawNote(const Note& note)
     p.setBrush(Qt::NoBrush);
     for (int i = 0; i < 48; ++i) {
         const qreal t = 2 * std::numbers::pi * i / 48;
-        p.drawEllipse(QPointF(oval.center().x() + 22.5 * std::cos(t), oval.center().y() + 30.5 * std::sin(t)), 1.6, 1.6);
+        p.drawEllipse(
+            QPointF(oval.center().x() + 22.5 * std::cos(t), oval.center().y() + 30.5 * std::sin(t)), 1.6, 1.6);
     }
     if (note.emblem == Emblem::Lion)
         drawLionEmblem(p, oval.center() + QPointF(0, 3), deep, mix(base, Qt::white, 0.8));
@@ -1328,27 +1333,29 @@ QImage drawNote(const Note& note)
     const qreal textCentre = (textLeft + textRight) / 2;
     QFont bank = makeFont("DejaVu Sans", 8, QFont::Bold);
     bank.setLetterSpacing(QFont::AbsoluteSpacing, 1.2);
-    p.fillPath(textPath(QStringLiteral("IXA BANKA"), bank, {textCentre, 15}), deep);
+    p.fillPath(textPath(QStringLiteral("IXA BANKA"), bank, { textCentre, 15 }), deep);
 
-    const QPainterPath value = textPath(QString::number(note.value), makeFont("DejaVu Serif", 30, QFont::Black), {0, 0});
-    const QPainterPath currency = textPath(QStringLiteral("Kč"), makeFont("DejaVu Serif", 19, QFont::Bold), {0, 0});
+    const QPainterPath value
+        = textPath(QString::number(note.value), makeFont("DejaVu Serif", 30, QFont::Black), { 0, 0 });
+    const QPainterPath currency = textPath(QStringLiteral("Kč"), makeFont("DejaVu Serif", 19, QFont::Bold), { 0, 0 });
     const qreal gap = 5;
     const qreal total = value.boundingRect().width() + gap + currency.boundingRect().width();
     const qreal left = textCentre - total / 2;
     const qreal baseline = 52;
-    const QPainterPath valuePlaced =
-        value.translated(left - value.boundingRect().left(), baseline - value.boundingRect().bottom());
-    const QPainterPath currencyPlaced = currency.translated(
-        left + value.boundingRect().width() + gap - currency.boundingRect().left(), baseline - currency.boundingRect().bottom());
+    const QPainterPath valuePlaced
+        = value.translated(left - value.boundingRect().left(), baseline - value.boundingRect().bottom());
+    const QPainterPath currencyPlaced
+        = currency.translated(left + value.boundingRect().width() + gap - currency.boundingRect().left(),
+            baseline - currency.boundingRect().bottom());
     fillWithHalo(p, valuePlaced, deep, withAlpha(Qt::white, 220), 3.0);
     fillWithHalo(p, currencyPlaced, deep, withAlpha(Qt::white, 220), 3.0);
 
     QFont small = makeFont("DejaVu Sans", 6.5, QFont::Bold);
     small.setLetterSpacing(QFont::AbsoluteSpacing, 0.6);
-    p.fillPath(textPath(QStringLiteral("KORUN ČESKÝCH"), small, {textCentre, 62}), withAlpha(deep, 220));
+    p.fillPath(textPath(QStringLiteral("KORUN ČESKÝCH"), small, { textCentre, 62 }), withAlpha(deep, 220));
     QFont serial = makeFont("DejaVu Sans", 6.5, QFont::Bold);
     const QString number = QStringLiteral("IX %1").arg(note.value * 7 + 31234, 6, 10, QLatin1Char('0'));
-    p.fillPath(textPath(number, serial, {textCentre, 71}), QColor(0xb0, 0x18, 0x18));
+    p.fillPath(textPath(number, serial, { textCentre, 71 }), QColor(0xb0, 0x18, 0x18));
 
     p.strokePath(shape, QPen(deep.darker(120), 1.0));
     return image;
@@ -1401,7 +1408,7 @@ void drawCartridge(QPainter& p, qreal cx, qreal bottom)
     body.setFillRule(Qt::WindingFill);
     p.fillPath(body.simplified(), brass);
     p.strokePath(body.simplified(), inkPen(1.0, QColor(0x3a, 0x28, 0x08)));
-    p.strokePath(polyline({{l, bottom - 7.5}, {l + caseW, bottom - 7.5}}), inkPen(0.8, colour::brassDark));
+    p.strokePath(polyline({ { l, bottom - 7.5 }, { l + caseW, bottom - 7.5 } }), inkPen(0.8, colour::brassDark));
 }
 
 QImage drawRevolver()
@@ -1425,9 +1432,9 @@ QImage drawRevolver()
     // The gun stands with its muzzle up, so what is "top" on a revolver
     // lying on its side (sights, top strap, hammer spur) faces left here,
     // and the trigger side faces right.
-    constexpr qreal bore = 58;      // x of the barrel's axis
-    constexpr qreal muzzle = 16;    // y of the muzzle
-    constexpr qreal cylTop = 122;   // y where the cylinder starts
+    constexpr qreal bore = 58; // x of the barrel's axis
+    constexpr qreal muzzle = 16; // y of the muzzle
+    constexpr qreal cylTop = 122; // y where the cylinder starts
     constexpr qreal cylBottom = 182;
     constexpr qreal cylLeft = bore - 13;
     constexpr qreal cylRight = bore + 39;
@@ -1450,8 +1457,8 @@ QImage drawRevolver()
     p.setClipPath(grip);
     for (int i = 0; i < 11; ++i) {
         const qreal x = bore - 10 + i * 5.0;
-        p.strokePath(smoothLine({x - 2, 200}, {x + 2 + (i % 3) * 2.5, 244}, {x + 8, 290}),
-                     QPen(withAlpha(colour::woodDark, 110), 0.8));
+        p.strokePath(smoothLine({ x - 2, 200 }, { x + 2 + (i % 3) * 2.5, 244 }, { x + 8, 290 }),
+            QPen(withAlpha(colour::woodDark, 110), 0.8));
     }
     QPainterPath panel;
     panel.addRoundedRect(QRectF(-13, -22, 26, 44), 9, 9);
@@ -1495,7 +1502,7 @@ QImage drawRevolver()
     fillMetal(p, hammer, cylLeft - 22, cylLeft + 4);
     for (int i = 0; i < 4; ++i) {
         const QPointF a(cylLeft - 20 + i * 2.4, 211 - i * 3.2);
-        p.strokePath(polyline({a, a + QPointF(4.5, 2.5)}), QPen(colour::gunDark, 0.8));
+        p.strokePath(polyline({ a, a + QPointF(4.5, 2.5) }), QPen(colour::gunDark, 0.8));
     }
 
     // The frame: top strap on the left, recoil shield and the grip frame
@@ -1554,10 +1561,10 @@ QImage drawRevolver()
         p.fillPath(flute, g);
         p.strokePath(flute, QPen(steelInk, 0.7));
     }
-    p.strokePath(polyline({{cylLeft + 2, cylTop + 3}, {cylRight - 2, cylTop + 3}}),
-                 QPen(withAlpha(colour::gunLight, 170), 1.0));
-    p.strokePath(polyline({{cylLeft + 2, cylBottom - 3}, {cylRight - 2, cylBottom - 3}}),
-                 QPen(withAlpha(colour::gunDark, 200), 1.0));
+    p.strokePath(polyline({ { cylLeft + 2, cylTop + 3 }, { cylRight - 2, cylTop + 3 } }),
+        QPen(withAlpha(colour::gunLight, 170), 1.0));
+    p.strokePath(polyline({ { cylLeft + 2, cylBottom - 3 }, { cylRight - 2, cylBottom - 3 } }),
+        QPen(withAlpha(colour::gunDark, 200), 1.0));
     // Screws on the frame.
     p.setPen(inkPen(0.7, steelInk));
     p.setBrush(colour::gunLight);
@@ -1577,9 +1584,13 @@ QImage drawInfo()
     beginPainting(p);
     // Fanned like a hand of cards: the outer ones tilted and a little lower.
     constexpr qreal scale = 0.55;
-    struct Fanned { Rank rank; QPointF centre; qreal angle; };
-    for (const Fanned card : {Fanned{Rank::Seven, {54, 98}, -15}, Fanned{Rank::King, {90, 88}, 0},
-                              Fanned{Rank::Ace, {126, 98}, 15}}) {
+    struct Fanned {
+        Rank rank;
+        QPointF centre;
+        qreal angle;
+    };
+    for (const Fanned card : { Fanned { Rank::Seven, { 54, 98 }, -15 }, Fanned { Rank::King, { 90, 88 }, 0 },
+             Fanned { Rank::Ace, { 126, 98 }, 15 } }) {
         p.save();
         p.translate(card.centre);
         p.rotate(card.angle);
@@ -1615,7 +1626,7 @@ QImage drawIcon(int size)
     };
 
     p.save();
-    cardAt({96, 122}, -16, 1.05);
+    cardAt({ 96, 122 }, -16, 1.05);
     if (detailed) {
         paintCardBack(p);
     } else {
@@ -1628,7 +1639,7 @@ QImage drawIcon(int size)
     p.restore();
 
     p.save();
-    cardAt({156, 134}, 12, 1.05);
+    cardAt({ 156, 134 }, 12, 1.05);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 80));
     p.drawRoundedRect(cardRect().translated(-6, 5), kCardRadius, kCardRadius);
@@ -1639,7 +1650,7 @@ QImage drawIcon(int size)
         shape.addRoundedRect(cardRect(), 14, 14);
         p.fillPath(shape, Qt::white);
         p.strokePath(shape, QPen(colour::cardEdge, outline));
-        drawSuit(p, Suit::Hearts, {kCardW / 2.0, kCardH / 2.0}, 110);
+        drawSuit(p, Suit::Hearts, { kCardW / 2.0, kCardH / 2.0 }, 110);
     }
     p.restore();
     return image;
@@ -1656,7 +1667,7 @@ bool save(const QImage& image, const QDir& folder, const QString& name)
     return true;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -1678,7 +1689,7 @@ int main(int argc, char** argv)
         ok = save(drawNote(note), folder, QStringLiteral("note%1.png").arg(note.value)) && ok;
     ok = save(drawRevolver(), folder, QStringLiteral("revolver.png")) && ok;
     ok = save(drawInfo(), folder, QStringLiteral("info.png")) && ok;
-    for (int size : {16, 32, 256})
+    for (int size : { 16, 32, 256 })
         ok = save(drawIcon(size), folder, QStringLiteral("icon%1.png").arg(size)) && ok;
     return ok ? 0 : 1;
 }
