@@ -2,6 +2,7 @@
 // and thresholds, and the player's mouse.
 #pragma once
 
+#include "Karty.h"
 #include "history/History.h"
 #include "table/Penezenka.h"
 #include "table/frmStul.h"
@@ -15,24 +16,6 @@
 #include <array>
 #include <initializer_list>
 #include <vector>
-
-namespace karty {
-// Card numbers: suit * 8 + rank, ranks ace, king, ober, unter, ten, nine, eight, seven.
-enum Hodnost : std::int16_t {
-    Eso = 0,
-    Kral = 1,
-    Svrsek = 2,
-    Spodek = 3,
-    Desitka = 4,
-    Devitka = 5,
-    Osma = 6,
-    Sedma = 7
-};
-constexpr std::int16_t karta(std::int16_t barva, Hodnost hodnost)
-{
-    return static_cast<std::int16_t>(barva * 8 + hodnost);
-}
-} // namespace karty
 
 class TableTest : public ::testing::Test {
 protected:

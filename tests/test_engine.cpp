@@ -1,4 +1,5 @@
 // The engine on the real table controls, with scripted and seeded random numbers.
+#include "Karty.h"
 #include "engine/clsHra21.h"
 #include "ui/NumberText.h"
 #include "ui/Platform.h"
@@ -19,22 +20,6 @@
 #include <vector>
 
 namespace {
-
-// Card numbers: rank + 8 * suit.
-enum Hodnost : std::int16_t {
-    Eso = 0,
-    Kral = 1,
-    Svrsek = 2,
-    Spodek = 3,
-    Desitka = 4,
-    Devitka = 5,
-    Osma = 6,
-    Sedma = 7
-};
-constexpr std::int16_t K(Hodnost hodnost, int barva = 0)
-{
-    return static_cast<std::int16_t>(hodnost + 8 * barva);
-}
 
 // What the rules say each rank is worth, written out apart from the engine's own table.
 int ocekavanaHodnota(std::int16_t cislo)

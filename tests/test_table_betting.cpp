@@ -4,8 +4,6 @@
 
 #include <limits>
 
-using namespace karty;
-
 TEST_F(TableTest, BanknotesBeforeTheFirstDealChangeNothingNotEvenTheDisplays)
 {
     Start();
@@ -20,7 +18,7 @@ TEST_F(TableTest, BanknotesBeforeTheFirstDealChangeNothingNotEvenTheDisplays)
 TEST_F(TableTest, LeftStakesANoteAndTheComputerMatchesItOtherButtonsTakeItBack)
 {
     Start();
-    Deal({ karta(0, Desitka) });
+    Deal({ K(Desitka, 0) });
     struct Press {
         std::int16_t note;
         Qt::MouseButton button;
@@ -51,7 +49,7 @@ TEST_F(TableTest, LeftStakesANoteAndTheComputerMatchesItOtherButtonsTakeItBack)
 TEST_F(TableTest, ANoteIsRefusedWhenAWonGameCouldNotPayItOut)
 {
     Start();
-    Deal({ karta(0, Desitka), karta(1, Devitka), karta(2, Devitka), karta(3, Osma) });
+    Deal({ K(Desitka, 0), K(Devitka, 1), K(Devitka, 2), K(Osma, 3) });
     constexpr std::int32_t Max = std::numeric_limits<std::int32_t>::max();
     Penezenka = Max - 100;
     Stake(0); // a win would pay exactly the largest amount

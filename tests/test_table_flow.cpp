@@ -2,12 +2,6 @@
 // the computer's turn ticked by hand.
 #include "TableFixture.h"
 
-using namespace karty;
-
-namespace {
-constexpr std::int16_t Listy = 0, Kule = 1, Srdce = 2, Zaludy = 3;
-} // namespace
-
 TEST_F(TableTest, StartsWithThePurseTheHintAndTheDealButtonReady)
 {
     Start();
@@ -38,7 +32,7 @@ TEST_F(TableTest, StartsWithThePurseTheHintAndTheDealButtonReady)
 TEST_F(TableTest, AGameLostToTheBankTakesThePlayersHalfOfTheStake)
 {
     Start();
-    Deal({ karta(Listy, Desitka), karta(Kule, Devitka), karta(Srdce, Desitka), karta(Zaludy, Desitka) });
+    Deal({ K(Desitka, Listy), K(Devitka, Kule), K(Desitka, Srdce), K(Desitka, Zaludy) });
     EXPECT_TRUE(stul->cmdRub->Visible());
     EXPECT_FALSE(stul->cmdRozdej->Enabled());
     EXPECT_EQ(stul->lblSazka->Caption(), "Sázejte !");
@@ -89,7 +83,7 @@ TEST_F(TableTest, AGameLostToTheBankTakesThePlayersHalfOfTheStake)
 TEST_F(TableTest, AGameWonPaysTheWholeStakeAndTheNextDealClearsTheTable)
 {
     Start();
-    Deal({ karta(Listy, Desitka), karta(Kule, Devitka), karta(Srdce, Desitka), karta(Zaludy, Osma) });
+    Deal({ K(Desitka, Listy), K(Devitka, Kule), K(Desitka, Srdce), K(Osma, Zaludy) });
     Stake(2); // 500 Kč
     Stake(0); // 100 Kč
     DrawFromDeck();
@@ -101,7 +95,7 @@ TEST_F(TableTest, AGameWonPaysTheWholeStakeAndTheNextDealClearsTheTable)
     EXPECT_EQ(stul->lblPenezenka->Caption(), "1600");
     EXPECT_EQ(OfferedNotes(), (std::vector<bool> { true, true, true, true, false, false }));
 
-    Deal({ karta(Srdce, Eso) });
+    Deal({ K(Eso, Srdce) });
     EXPECT_EQ(stul->picKarta.Count(), 1);
     EXPECT_EQ(stul->lblBody_JA->Caption(), "11");
     EXPECT_EQ(stul->lblBody_PC->Caption(), "0");
@@ -111,7 +105,7 @@ TEST_F(TableTest, AGameWonPaysTheWholeStakeAndTheNextDealClearsTheTable)
 TEST_F(TableTest, AFirstSevenGivenBackIsRedrawnWithoutAStake)
 {
     Start();
-    Deal({ karta(Kule, Sedma), karta(Listy, Desitka), karta(Srdce, Devitka) });
+    Deal({ K(Sedma, Kule), K(Desitka, Listy), K(Devitka, Srdce) });
     ClickCard(0);
     EXPECT_EQ(stul->Hra().PocetMychKaret(), 0);
     EXPECT_FALSE(stul->picKarta(0).Visible());
@@ -138,8 +132,7 @@ TEST_F(TableTest, AFirstSevenGivenBackIsRedrawnWithoutAStake)
 TEST_F(TableTest, APlayerOverTwentyOneCannotDrawButWatchesTheComputersWholeTurn)
 {
     Start();
-    Deal({ karta(Listy, Desitka), karta(Kule, Devitka), karta(Srdce, Osma), karta(Zaludy, Desitka),
-        karta(Listy, Devitka) });
+    Deal({ K(Desitka, Listy), K(Devitka, Kule), K(Osma, Srdce), K(Desitka, Zaludy), K(Devitka, Listy) });
     Stake(0);
     DrawFromDeck();
     DrawFromDeck();
@@ -157,8 +150,7 @@ TEST_F(TableTest, APlayerOverTwentyOneCannotDrawButWatchesTheComputersWholeTurn)
 TEST_F(TableTest, TwentyOneStopsTheDeckAndASevenTakingThePlayerOverCanBeGivenBack)
 {
     Start();
-    Deal({ karta(Listy, Desitka), karta(Kule, Osma), karta(Srdce, Sedma), karta(Zaludy, Kral), karta(Listy, Eso),
-        karta(Kule, Eso) });
+    Deal({ K(Desitka, Listy), K(Osma, Kule), K(Sedma, Srdce), K(Kral, Zaludy), K(Eso, Listy), K(Eso, Kule) });
     Stake(0);
     DrawFromDeck();
     DrawFromDeck();
@@ -179,7 +171,7 @@ TEST_F(TableTest, TwentyOneStopsTheDeckAndASevenTakingThePlayerOverCanBeGivenBac
 TEST_F(TableTest, ExactlyTwentyOneEndsThePlayersDraws)
 {
     Start();
-    Deal({ karta(Listy, Desitka), karta(Kule, Eso), karta(Srdce, Sedma) });
+    Deal({ K(Desitka, Listy), K(Eso, Kule), K(Sedma, Srdce) });
     Stake(0);
     DrawFromDeck();
     EXPECT_EQ(stul->lblBody_JA->Caption(), "21");
@@ -190,7 +182,7 @@ TEST_F(TableTest, ExactlyTwentyOneEndsThePlayersDraws)
 TEST_F(TableTest, APlayerWhoGaveBackASecondSevenMayStandWithOneCard)
 {
     Start();
-    Deal({ karta(Listy, Desitka), karta(Kule, Sedma), karta(Srdce, Desitka), karta(Zaludy, Desitka) });
+    Deal({ K(Desitka, Listy), K(Sedma, Kule), K(Desitka, Srdce), K(Desitka, Zaludy) });
     Stake(0);
     DrawFromDeck();
     ASSERT_TRUE(stul->cmdDost->Enabled());
@@ -208,7 +200,7 @@ TEST_F(TableTest, LosingTheLastCrownBringsTheRevolverAndOnlyTheWayOut)
 {
     Start("1");
     EXPECT_EQ(OfferedNotes(), (std::vector<bool> { true, false, false, false, false, false }));
-    Deal({ karta(Listy, Desitka), karta(Kule, Devitka), karta(Srdce, Desitka), karta(Zaludy, Desitka) });
+    Deal({ K(Desitka, Listy), K(Devitka, Kule), K(Desitka, Srdce), K(Desitka, Zaludy) });
     Stake(0);
     EXPECT_EQ(stul->lblPenezenka->Caption(), "0");
     // The offer is fixed for the game: the note stays, but a press has nothing to stake.
@@ -238,7 +230,7 @@ TEST_F(TableTest, APurseWithoutAWholeNoteOffersNothingToStake)
     EXPECT_TRUE(stul->cmdRozdej->Enabled());
     EXPECT_FALSE(stul->picRevolver->Visible());
 
-    Deal({ karta(Listy, Desitka), karta(Kule, Devitka) });
+    Deal({ K(Desitka, Listy), K(Devitka, Kule) });
     Stake(0);
     DrawFromDeck();
     EXPECT_EQ(stul->Hra().PocetMychKaret(), 1);

@@ -1,8 +1,6 @@
 // The table's layout for any window size.
 #include "TableFixture.h"
 
-using namespace karty;
-
 namespace {
 QPoint at(const QWidget* w)
 {
@@ -46,7 +44,7 @@ TEST_F(TableLayout, MatchesTheWorkedExampleToThePixel)
 TEST_F(TableLayout, CardsFollowTheLabelsAndTheDeckOfTheNewLayout)
 {
     Start(QSize(1000, 700));
-    Deal({ karta(0, Desitka), karta(1, Osma) });
+    Deal({ K(Desitka, 0), K(Osma, 1) });
     EXPECT_EQ(at(&stul->picKarta(0)), QPoint(8, 350 + 25 + 8));
     stul->resize(900, 600);
     // A card already on the table stays; the next one goes by the new places.
@@ -61,7 +59,7 @@ TEST_F(TableLayout, ANarrowWindowLaysEveryCardInTheSecondRow)
     // The deck lies less than a card's width right of the labels: no card fits the first row.
     Start(QSize(400, 600));
     EXPECT_EQ(stul->cmdRub->x() - stul->lblBody_JA->x(), 400 - 326);
-    Deal({ karta(0, Spodek), karta(1, Svrsek), karta(2, Kral) });
+    Deal({ K(Spodek, 0), K(Svrsek, 1), K(Kral, 2) });
     Stake(0);
     DrawFromDeck();
     DrawFromDeck();
@@ -87,7 +85,7 @@ TEST_F(TableLayout, ALaterPassKeepsTheDeckAndTheRevolverAsTheGameLeftThem)
     stul->resize(1100, 750);
     EXPECT_FALSE(stul->cmdRub->Visible());
     EXPECT_FALSE(stul->picRevolver->Visible());
-    Deal({ karta(0, Desitka) });
+    Deal({ K(Desitka, 0) });
     stul->resize(1000, 700);
     EXPECT_TRUE(stul->cmdRub->Visible());
     EXPECT_FALSE(stul->picRevolver->Visible());
