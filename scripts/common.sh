@@ -12,7 +12,7 @@ IXA_PACKAGES=(
   qt6-base-dev qt6-translations-l10n
   libgtest-dev libgmock-dev
   fonts-liberation2 fonts-dejavu-core
-  xvfb xauth xdotool x11-xkb-utils x11-apps openbox imagemagick locales
+  xvfb xauth xdotool openbox imagemagick locales
 )
 
 ixa_missing_packages() {
