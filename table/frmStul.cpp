@@ -18,7 +18,7 @@ frmStul::frmStul(Platform& platform_)
     cmdBankovka.OnMouseDown([this](std::int16_t Index, std::int16_t Button, std::int16_t Shift, float X, float Y) {
         cmdBankovka_MouseDown(Index, Button, Shift, X, Y);
     });
-    connect(cmdKonec, &CommandButton::Click, this, [this] { Unload(); });
+    connect(cmdKonec, &CommandButton::Click, this, &frmStul::cmdKonec_Click);
 }
 
 frmStul::~frmStul() = default;
@@ -118,4 +118,9 @@ void frmStul::tmrZmiz_Timer()
 {
     lblNapoveda->SetVisible(false);
     tmrZmiz->SetEnabled(false);
+}
+
+void frmStul::cmdKonec_Click()
+{
+    Unload();
 }

@@ -41,6 +41,9 @@ private:
     void VyhodnotVyhru();
     void PripravDalsi();
 
+    // Closing
+    void cmdKonec_Click();
+
     std::unique_ptr<clsHra21> Hra_;
     bool HracNaTahu = false;
     std::int32_t Sazka = 0;
