@@ -307,20 +307,29 @@ TEST_F(RealProgram, AWholeGameCanBePlayedWithTheMouse)
     const QRect playersRow(area.left() + 8, area.top() + H / 2 + 33, 120, 200);
     const QRect computersRow(area.left() + 8, area.top() + 41, 120, 200);
 
-    Click(rozdej);
     QImage screen = Screenshot();
-    EXPECT_GT(coveredShare(screen, playersRow), 0.9) << "the player's first card lies under his points";
+    const int yellowOfZero = yellowIn(screen, stake); // the stake display reads "0" before a deal
+    ASSERT_GT(yellowOfZero, 0);
+
+    Click(rozdej);
+    const bool dealt = waitUntil(5000, [&] {
+        screen = Screenshot();
+        return coveredShare(screen, playersRow) > 0.9;
+    });
+    EXPECT_TRUE(dealt) << "the player's first card should lie under his points";
     EXPECT_LT(coveredShare(screen, computersRow), 0.1);
 
     Click(note100);
-    const int yellowOfTheStake = yellowIn(Screenshot(), stake); // "200"
     Click(deck);
     Click(dost);
 
-    // The bank plays card by card, then the stake is settled and shows "0" again.
+    // The bank plays card by card; once the game is settled the stake display reads "0" again
+    // (during the game it reads "Sázejte !", then "200").
     const bool settled = waitUntil(15000, [&] {
         screen = Screenshot();
-        return coveredShare(screen, computersRow) > 0.9 && yellowIn(screen, stake) < yellowOfTheStake * 2 / 3;
+        const int yellow = yellowIn(screen, stake);
+        return coveredShare(screen, computersRow) > 0.9 && yellow * 10 >= yellowOfZero * 8
+            && yellow * 10 <= yellowOfZero * 12;
     });
     if (!settled)
         screen.save(QStringLiteral("/tmp/ixa-xvfb-game-failed.png"));
