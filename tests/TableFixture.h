@@ -12,8 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <array>
 #include <initializer_list>
 #include <vector>
 
@@ -33,34 +31,16 @@ protected:
         stul->Show();
     }
 
-    // The next shuffle deals these cards from the top, in this order; the rest of the deck follows
-    // in card order. Each card takes exactly one random number, so nothing else is consumed.
-    void ScriptDeck(std::initializer_list<std::int16_t> fromTop)
-    {
-        std::array<std::int16_t, 32> slotOf {};
-        std::vector<bool> placed(32, false);
-        std::int16_t slot = 31;
-        for (const std::int16_t card : fromTop) {
-            slotOf[static_cast<std::size_t>(card)] = slot--;
-            placed[static_cast<std::size_t>(card)] = true;
-        }
-        for (std::int16_t card = 0; card < 32; ++card)
-            if (!placed[static_cast<std::size_t>(card)])
-                slotOf[static_cast<std::size_t>(card)] = slot--;
-        for (const std::int16_t s : slotOf)
-            platform.rnd.Script((static_cast<float>(s) + 0.5f) / 32.0f);
-    }
-
     // Thresholds for the computer's next ticks: 17 or 18 each.
     void ScriptThresholds(std::initializer_list<int> thresholds)
     {
         for (const int t : thresholds)
-            platform.rnd.Script(t == 17 ? 0.25f : 0.75f);
+            ScriptThreshold(platform.rnd, t);
     }
 
-    void Deal(std::initializer_list<std::int16_t> fromTop)
+    void Deal(const std::vector<std::int16_t>& fromTop)
     {
-        ScriptDeck(fromTop);
+        ScriptDeck(platform.rnd, fromTop);
         QTest::mouseClick(stul->cmdRozdej, Qt::LeftButton);
     }
 

@@ -74,20 +74,10 @@ protected:
     // Unloaded pictures go at the next turn of the event loop, which tests do not run.
     static void smazOdlozene() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
-    // Shuffles so that these cards are drawn first, in this order; the rest of the deck follows in
-    // card order. Every card takes exactly one random number.
+    // Shuffles so that these cards are drawn first, in this order.
     void Rozdej(const std::vector<std::int16_t>& odShora)
     {
-        std::array<int, 32> slot {};
-        slot.fill(-1);
-        int dalsi = 31;
-        for (const std::int16_t cislo : odShora)
-            slot[static_cast<std::size_t>(cislo)] = dalsi--;
-        for (int& s : slot)
-            if (s < 0)
-                s = dalsi--;
-        for (const int s : slot)
-            platform.rnd.Script((static_cast<float>(s) + 0.5f) / 32.0f);
+        ScriptDeck(platform.rnd, odShora);
         hra.Zamichej();
         ASSERT_EQ(platform.rnd.ScriptedLeft(), 0u);
     }
@@ -104,8 +94,7 @@ protected:
             hra.Snima_PC();
     }
 
-    // A random number that gives the threshold 17 or 18.
-    void Prah(int T) { platform.rnd.Script(T == 17 ? 0.25f : 0.75f); }
+    void Prah(int T) { ScriptThreshold(platform.rnd, T); }
 
     PictureBox& obrazek(std::int16_t i) { return stul.picKarta(i); }
 
