@@ -66,14 +66,7 @@ void clsHra21::Snimam_JA()
 
     Zapocitej(c, Pocet_JA, Body_JA, Stav_JA);
     stul_.lblBody_JA.SetCaption(CStr(Body_JA));
-
-    Predpredposledni = Predposledni;
-    Predposledni = Posledni;
-    Posledni = c;
-
-    ++PocetObrazku;
-    --Vrchni;
-    ++Pocet_JA;
+    PoSnimani(c, Pocet_JA);
 }
 
 void clsHra21::Snima_PC()
@@ -89,14 +82,20 @@ void clsHra21::Snima_PC()
 
     Zapocitej(c, Pocet_PC, Body_PC, Stav_PC);
     stul_.lblBody_PC.SetCaption(CStr(Body_PC));
+    PoSnimani(c, Pocet_PC);
+}
 
+// The card of value c is taken off the deck by a side holding Pocet cards: it goes onto the
+// history of the last three values, and the counters move on.
+void clsHra21::PoSnimani(std::int16_t c, std::int16_t& Pocet)
+{
     Predpredposledni = Predposledni;
     Predposledni = Posledni;
     Posledni = c;
 
     ++PocetObrazku;
     --Vrchni;
-    ++Pocet_PC;
+    ++Pocet;
 }
 
 void clsHra21::ChciVratitSedmu()

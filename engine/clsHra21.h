@@ -109,6 +109,7 @@ private:
     std::int16_t RadaKaret(const Label& lblBody) const;
     void UmistiKartu(const Label& lblBody, std::int16_t k, std::int16_t& X, std::int16_t& Y) const;
     void Zapocitej(std::int16_t c, std::int16_t Pocet, std::int16_t& Body, std::int16_t& Stav) const;
+    void PoSnimani(std::int16_t c, std::int16_t& Pocet);
     void VratSedmu(std::int16_t& Pocet, std::int16_t& Body, std::int16_t& Stav, Label& lblBody);
     std::int16_t HodnotaDrzeneKarty(std::int16_t odKonce) const;
 
