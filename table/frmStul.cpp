@@ -3,7 +3,7 @@
 #include "table/frmStul.h"
 
 #include "history/History.h"
-#include "table/Penezenka.h"
+#include "history/Penezenka.h"
 #include "table/Vyhodnoceni.h"
 
 frmStul::frmStul(Platform& platform_)

@@ -1,7 +1,7 @@
 // The table's money: staking with banknotes, the offered notes, the displays and the payout.
 #include "table/frmStul.h"
 
-#include "table/Penezenka.h"
+#include "history/Penezenka.h"
 #include "ui/Banknotes.h"
 #include "ui/NumberText.h"
 

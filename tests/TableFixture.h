@@ -4,7 +4,7 @@
 
 #include "Karty.h"
 #include "history/History.h"
-#include "table/Penezenka.h"
+#include "history/Penezenka.h"
 #include "table/frmStul.h"
 
 #include <QPointer>

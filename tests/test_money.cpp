@@ -1,6 +1,6 @@
 // The starting purse from the command line and the decision of who takes the stake.
 #include "engine/clsHra21.h"
-#include "table/Penezenka.h"
+#include "history/Penezenka.h"
 #include "table/Vyhodnoceni.h"
 
 #include <QString>

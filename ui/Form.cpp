@@ -3,6 +3,7 @@
 #include "ui/Drawing.h"
 #include "ui/KeyCode.h"
 #include "ui/Screen.h"
+#include "ui/Timer.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>
@@ -116,6 +117,9 @@ bool Form::Unload()
     if (Cancel)
         return false;
     loaded_ = false;
+    // A window's timers end with it: no tick may reach a window on its way out.
+    for (Timer* timer : findChildren<Timer*>())
+        timer->SetEnabled(false);
     hide();
     emit Gone();
     deleteLater();

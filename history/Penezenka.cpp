@@ -1,4 +1,4 @@
-#include "table/Penezenka.h"
+#include "history/Penezenka.h"
 
 #include "ui/NumberText.h"
 

@@ -1,0 +1,6 @@
+#include "history/frmStatistika.h"
+
+frmStatistika::frmStatistika(Platform& platform_)
+    : Form(platform_)
+{
+}

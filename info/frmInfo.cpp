@@ -1,0 +1,6 @@
+#include "info/frmInfo.h"
+
+frmInfo::frmInfo(Platform& platform_)
+    : Form(platform_)
+{
+}
