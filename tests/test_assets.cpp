@@ -20,10 +20,18 @@ constexpr int kCards = 32;
 const QRgb kTableGreen = qRgb(0, 128, 0);
 const QRgb kInfoGreen = qRgb(0, 64, 0);
 
-QImage picture(const char* name)
+QImage picture(const QString& name)
 {
-    return QImage(QStringLiteral(":/") + QString::fromLatin1(name)).convertToFormat(QImage::Format_ARGB32);
+    return QImage(QStringLiteral(":/") + name).convertToFormat(QImage::Format_ARGB32);
 }
+
+// The icons a desktop installs are in the source tree only; the program carries three of them.
+QImage icon(int size)
+{
+    return QImage(QStringLiteral(IXA_ASSETS_DIR "/icon%1.png").arg(size)).convertToFormat(QImage::Format_ARGB32);
+}
+constexpr std::array<int, 8> kIconSizes = { 16, 22, 24, 32, 48, 64, 128, 256 };
+constexpr std::array<int, 3> kWindowIconSizes = { 16, 32, 64 };
 
 QImage cardCell(const QImage& deck, int n)
 {
@@ -65,7 +73,8 @@ struct Picture {
     int height;
 };
 
-constexpr std::array<Picture, 13> kPictures = { {
+// Each has a twin "name@2x.png" for screens of twice the pixel ratio.
+constexpr std::array<Picture, 10> kPictures = { {
     { "cards.png", 960, 800 },
     { "back.png", 120, 200 },
     { "note100.png", 160, 80 },
@@ -76,9 +85,6 @@ constexpr std::array<Picture, 13> kPictures = { {
     { "note5000.png", 185, 80 },
     { "revolver.png", 160, 300 },
     { "info.png", 180, 182 },
-    { "icon16.png", 16, 16 },
-    { "icon32.png", 32, 32 },
-    { "icon256.png", 256, 256 },
 } };
 
 constexpr std::array<const char*, 6> kNotes
@@ -86,13 +92,18 @@ constexpr std::array<const char*, 6> kNotes
 
 } // namespace
 
-TEST(Artwork, EveryPictureHasItsExactSize)
+TEST(Artwork, EveryPictureHasItsExactSizeAndItsSharpTwinTwiceThat)
 {
     for (const Picture& p : kPictures) {
-        const QImage image = picture(p.name);
-        EXPECT_FALSE(image.isNull()) << p.name << " is missing";
-        EXPECT_EQ(image.size(), QSize(p.width, p.height)) << p.name;
+        const QString name = QString::fromLatin1(p.name);
+        EXPECT_EQ(picture(name).size(), QSize(p.width, p.height)) << p.name;
+        const QString twin = name.chopped(4) + QStringLiteral("@2x.png");
+        EXPECT_EQ(picture(twin).size(), QSize(2 * p.width, 2 * p.height)) << twin.toStdString();
     }
+    for (const int size : kIconSizes)
+        EXPECT_EQ(icon(size).size(), QSize(size, size)) << "icon" << size;
+    for (const int size : kWindowIconSizes)
+        EXPECT_EQ(picture(QStringLiteral("icon%1.png").arg(size)).size(), QSize(size, size)) << "icon" << size;
 }
 
 TEST(Artwork, RevolverStandsOnOpaqueTableGreenAlongItsWholeBorder)
@@ -217,12 +228,12 @@ TEST(Artwork, EveryBanknoteHasItsOwnColour)
 
 TEST(Artwork, IconsAreOpaqueCardsOnATransparentGround)
 {
-    for (const char* name : { "icon16.png", "icon32.png", "icon256.png" }) {
-        const QImage image = picture(name);
-        ASSERT_FALSE(image.isNull()) << name;
+    for (const int size : kIconSizes) {
+        const QImage image = icon(size);
+        ASSERT_FALSE(image.isNull()) << "icon" << size;
         const int last = image.width() - 1;
-        EXPECT_EQ(qAlpha(image.pixel(0, last)), 0) << name;
-        EXPECT_EQ(qAlpha(image.pixel(last, 0)), 0) << name;
-        EXPECT_EQ(qAlpha(image.pixel(image.width() / 2, image.height() / 2)), 255) << name;
+        EXPECT_EQ(qAlpha(image.pixel(0, last)), 0) << "icon" << size;
+        EXPECT_EQ(qAlpha(image.pixel(last, 0)), 0) << "icon" << size;
+        EXPECT_EQ(qAlpha(image.pixel(image.width() / 2, image.height() / 2)), 255) << "icon" << size;
     }
 }

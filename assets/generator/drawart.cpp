@@ -151,10 +151,13 @@ void fillWithHalo(QPainter& p, const QPainterPath& path, const QColor& fill, con
     p.fillPath(path, fill);
 }
 
-QImage newImage(int w, int h, const QColor& background, QImage::Format format)
+// A picture w x h in logical pixels. At scale 2 it has twice as many pixels each way, for screens of
+// twice the pixel ratio; the painter still draws in logical pixels.
+QImage newImage(int w, int h, const QColor& background, QImage::Format format, int scale = 1)
 {
-    QImage image(w, h, format);
+    QImage image(w * scale, h * scale, format);
     image.fill(background);
+    image.setDevicePixelRatio(scale);
     return image;
 }
 
@@ -1097,9 +1100,9 @@ void paintCardBack(QPainter& p)
 // The pictures
 // ---------------------------------------------------------------------------
 
-QImage drawDeck()
+QImage drawDeck(int scale)
 {
-    QImage image = newImage(kCardW * kDeckColumns, kCardH * kDeckRows, colour::tableGreen, QImage::Format_RGB32);
+    QImage image = newImage(kCardW * kDeckColumns, kCardH * kDeckRows, colour::tableGreen, QImage::Format_RGB32, scale);
     QPainter p(&image);
     beginPainting(p);
     for (int row = 0; row < kDeckRows; ++row) {
@@ -1114,9 +1117,9 @@ QImage drawDeck()
     return image;
 }
 
-QImage drawBack()
+QImage drawBack(int scale)
 {
-    QImage image = newImage(kCardW, kCardH, colour::tableGreen, QImage::Format_RGB32);
+    QImage image = newImage(kCardW, kCardH, colour::tableGreen, QImage::Format_RGB32, scale);
     QPainter p(&image);
     beginPainting(p);
     paintCardBack(p);
@@ -1246,11 +1249,11 @@ void drawLindenEmblem(QPainter& p, QPointF c, const QColor& ink, const QColor& l
     p.restore();
 }
 
-QImage drawNote(const Note& note)
+QImage drawNote(const Note& note, int scale)
 {
     const int w = note.width;
     const int h = kNoteH;
-    QImage image = newImage(w, h, Qt::transparent, QImage::Format_ARGB32_Premultiplied);
+    QImage image = newImage(w, h, Qt::transparent, QImage::Format_ARGB32_Premultiplied, scale);
     QPainter p(&image);
     beginPainting(p);
 
@@ -1411,9 +1414,9 @@ void drawCartridge(QPainter& p, qreal cx, qreal bottom)
     p.strokePath(polyline({ { l, bottom - 7.5 }, { l + caseW, bottom - 7.5 } }), inkPen(0.8, colour::brassDark));
 }
 
-QImage drawRevolver()
+QImage drawRevolver(int scale)
 {
-    QImage image = newImage(kRevolverW, kRevolverH, colour::tableGreen, QImage::Format_RGB32);
+    QImage image = newImage(kRevolverW, kRevolverH, colour::tableGreen, QImage::Format_RGB32, scale);
     QPainter p(&image);
     beginPainting(p);
 
@@ -1577,13 +1580,13 @@ QImage drawRevolver()
 
 // --- Info picture and icons ---------------------------------------------------
 
-QImage drawInfo()
+QImage drawInfo(int scale)
 {
-    QImage image = newImage(kInfoW, kInfoH, colour::infoGreen, QImage::Format_RGB32);
+    QImage image = newImage(kInfoW, kInfoH, colour::infoGreen, QImage::Format_RGB32, scale);
     QPainter p(&image);
     beginPainting(p);
     // Fanned like a hand of cards: the outer ones tilted and a little lower.
-    constexpr qreal scale = 0.55;
+    constexpr qreal cardScale = 0.55;
     struct Fanned {
         Rank rank;
         QPointF centre;
@@ -1594,7 +1597,7 @@ QImage drawInfo()
         p.save();
         p.translate(card.centre);
         p.rotate(card.angle);
-        p.scale(scale, scale);
+        p.scale(cardScale, cardScale);
         p.translate(-kCardW / 2.0, -kCardH / 2.0);
         // A shadow lifts the cards off the cloth.
         p.setPen(Qt::NoPen);
@@ -1683,13 +1686,19 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    bool ok = save(drawDeck(), folder, QStringLiteral("cards.png"));
-    ok = save(drawBack(), folder, QStringLiteral("back.png")) && ok;
-    for (const Note& note : kNotes)
-        ok = save(drawNote(note), folder, QStringLiteral("note%1.png").arg(note.value)) && ok;
-    ok = save(drawRevolver(), folder, QStringLiteral("revolver.png")) && ok;
-    ok = save(drawInfo(), folder, QStringLiteral("info.png")) && ok;
-    for (int size : { 16, 32, 256 })
+    bool ok = true;
+    // "name@2x.png" beside "name.png" is the same picture for screens of twice the pixel ratio.
+    for (const int scale : { 1, 2 }) {
+        const QString x = scale == 1 ? QString() : QStringLiteral("@2x");
+        ok = save(drawDeck(scale), folder, QStringLiteral("cards%1.png").arg(x)) && ok;
+        ok = save(drawBack(scale), folder, QStringLiteral("back%1.png").arg(x)) && ok;
+        for (const Note& note : kNotes)
+            ok = save(drawNote(note, scale), folder, QStringLiteral("note%1%2.png").arg(note.value).arg(x)) && ok;
+        ok = save(drawRevolver(scale), folder, QStringLiteral("revolver%1.png").arg(x)) && ok;
+        ok = save(drawInfo(scale), folder, QStringLiteral("info%1.png").arg(x)) && ok;
+    }
+    // The program's window takes 16, 32 and 64; a desktop's icon theme takes them all.
+    for (const int size : { 16, 22, 24, 32, 48, 64, 128, 256 })
         ok = save(drawIcon(size), folder, QStringLiteral("icon%1.png").arg(size)) && ok;
     return ok ? 0 : 1;
 }
