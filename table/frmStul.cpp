@@ -42,6 +42,11 @@ void frmStul::Form_Load()
     cmdDost->SetEnabled(false);
     ZobrazDispleje();
     lblNapoveda->SetVisible(true);
+    // The notes the purse covers are in the first frame: their pictures are decoded before the
+    // window shows, the rest of the table's pictures only when they are first drawn.
+    for (std::int16_t i = 0; i < cmdBankovka.Count(); ++i)
+        if (PenezenkaPokryje(i))
+            cmdBankovka(i).Picture();
     Show();
     tmrZmiz->SetEnabled(true);
     cmdRozdej->SetFocus();

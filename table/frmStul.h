@@ -34,6 +34,7 @@ private:
     // Betting, banknotes and purse
     void cmdBankovka_MouseDown(std::int16_t Index, std::int16_t Button, std::int16_t Shift, float X, float Y);
     void ZviditelniBankovky();
+    bool PenezenkaPokryje(std::int16_t Index) const;
     void ZobrazDispleje();
     void Vyhra_JA();
     void Vyhra_PC();

@@ -38,13 +38,19 @@ void frmStul::cmdBankovka_MouseDown(std::int16_t Index, std::int16_t Button, std
 void frmStul::ZviditelniBankovky()
 {
     for (std::int16_t i = 0; i < cmdBankovka.Count(); ++i)
-        cmdBankovka(i).SetVisible(Penezenka >= HodnotaBankovkyOf(i));
+        cmdBankovka(i).SetVisible(PenezenkaPokryje(i));
     if (Penezenka < 1) {
         picRevolver->SetVisible(true);
         cmdRozdej->SetEnabled(false);
         cmdRub->SetVisible(false);
         cmdKonec->SetFocus();
     }
+}
+
+// Whether the purse can pay banknote `Index`: only then is the note offered.
+bool frmStul::PenezenkaPokryje(std::int16_t Index) const
+{
+    return Penezenka >= HodnotaBankovkyOf(Index);
 }
 
 void frmStul::ZobrazDispleje()

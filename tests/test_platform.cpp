@@ -614,45 +614,53 @@ TEST(ScreenSize, WithoutAPretendSizeTheRealScreenCounts)
 // ---------------------------------------------------------------------------------------------
 // The image clip
 
-// A card face must come out exactly as large as the clip, whatever part of the grid it covers.
+// A card face must come out exactly as large as the clip, whatever part of the grid it covers. On a
+// screen of twice the pixel ratio the grid has twice the pixels and the clip cuts at twice the
+// coordinates: the places stay logical.
 TEST(ImageClip, AClipIsAlwaysAsLargeAsAskedAndTransparentBeyondThePicture)
 {
-    QPixmap grid(40, 20);
-    grid.fill(Qt::red);
-    {
-        QPainter painter(&grid);
-        painter.fillRect(20, 0, 20, 20, Qt::blue);
-    }
-    PictureClip clip;
-    clip.SetPicture(grid);
-    const QColor none(0, 0, 0, 0), red(Qt::red), blue(Qt::blue);
-    struct Case {
-        QRect asked;
-        QColor topLeft, bottomRight;
-    };
-    const std::vector<Case> cases = {
-        { { 20, 0, 20, 20 }, blue, blue },
-        { { 0, 5, 10, 10 }, red, red },
-        { { 30, 10, 20, 20 }, blue, none },
-        { { -10, -5, 20, 20 }, none, red },
-        { { 100, 100, 5, 5 }, none, none },
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(QString::number(c.asked.x()).toStdString());
-        clip.ClipX = static_cast<std::int16_t>(c.asked.x());
-        clip.ClipY = static_cast<std::int16_t>(c.asked.y());
-        clip.ClipWidth = static_cast<std::int16_t>(c.asked.width());
-        clip.ClipHeight = static_cast<std::int16_t>(c.asked.height());
-        const QImage cut = clip.Clip().toImage();
-        ASSERT_EQ(cut.size(), c.asked.size());
-        EXPECT_EQ(cut.pixelColor(0, 0).rgba(), c.topLeft.rgba());
-        EXPECT_EQ(cut.pixelColor(cut.width() - 1, cut.height() - 1).rgba(), c.bottomRight.rgba());
-    }
-    for (QSize empty : { QSize(0, 0), QSize(120, 0), QSize(-5, 10) }) {
-        clip.ClipX = clip.ClipY = 0;
-        clip.ClipWidth = static_cast<std::int16_t>(empty.width());
-        clip.ClipHeight = static_cast<std::int16_t>(empty.height());
-        EXPECT_TRUE(clip.Clip().isNull());
+    for (const int ratio : { 1, 2 }) {
+        SCOPED_TRACE(ratio);
+        QPixmap grid(40 * ratio, 20 * ratio);
+        grid.fill(Qt::red);
+        {
+            QPainter painter(&grid);
+            painter.fillRect(20 * ratio, 0, 20 * ratio, 20 * ratio, Qt::blue);
+        }
+        grid.setDevicePixelRatio(ratio);
+        PictureClip clip;
+        clip.SetPicture(grid);
+        const QColor none(0, 0, 0, 0), red(Qt::red), blue(Qt::blue);
+        struct Case {
+            QRect asked;
+            QColor topLeft, bottomRight;
+        };
+        const std::vector<Case> cases = {
+            { { 20, 0, 20, 20 }, blue, blue },
+            { { 0, 5, 10, 10 }, red, red },
+            { { 30, 10, 20, 20 }, blue, none },
+            { { -10, -5, 20, 20 }, none, red },
+            { { 100, 100, 5, 5 }, none, none },
+        };
+        for (const Case& c : cases) {
+            SCOPED_TRACE(QString::number(c.asked.x()).toStdString());
+            clip.ClipX = static_cast<std::int16_t>(c.asked.x());
+            clip.ClipY = static_cast<std::int16_t>(c.asked.y());
+            clip.ClipWidth = static_cast<std::int16_t>(c.asked.width());
+            clip.ClipHeight = static_cast<std::int16_t>(c.asked.height());
+            const QPixmap cut = clip.Clip();
+            ASSERT_EQ(cut.deviceIndependentSize().toSize(), c.asked.size());
+            const QImage pixels = cut.toImage();
+            ASSERT_EQ(pixels.size(), c.asked.size() * ratio);
+            EXPECT_EQ(pixels.pixelColor(0, 0).rgba(), c.topLeft.rgba());
+            EXPECT_EQ(pixels.pixelColor(pixels.width() - 1, pixels.height() - 1).rgba(), c.bottomRight.rgba());
+        }
+        for (QSize empty : { QSize(0, 0), QSize(120, 0), QSize(-5, 10) }) {
+            clip.ClipX = clip.ClipY = 0;
+            clip.ClipWidth = static_cast<std::int16_t>(empty.width());
+            clip.ClipHeight = static_cast<std::int16_t>(empty.height());
+            EXPECT_TRUE(clip.Clip().isNull());
+        }
     }
 }
 

@@ -265,3 +265,22 @@ TEST_F(TableTest, KonecAndTheCloseBoxEndTheRunFromAnyState)
     EXPECT_TRUE(stul->close());
     EXPECT_TRUE(programEnded);
 }
+
+// The table decodes its pictures only when they are first needed, the card grid at the first
+// deal. The engine's own tests cut from a grid of their own, so a grid that never arrives, or
+// arrives cut at the wrong place, shows only here.
+TEST_F(TableTest, DealtCardsAreCutFromTheRealGridWhenFirstNeeded)
+{
+    const QImage grid = QImage(QStringLiteral(":/cards.png")).convertToFormat(QImage::Format_RGB32);
+    const QImage back = QImage(QStringLiteral(":/back.png")).convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(grid.size(), QSize(960, 800));
+    for (const std::int16_t card : { K(Eso, Listy), K(Sedma, Kule), K(Svrsek, Srdce), K(Sedma, Zaludy) }) {
+        SCOPED_TRACE(card);
+        Start();
+        Deal({ card });
+        const QImage shown = stul->picKarta(0).Picture().toImage().convertToFormat(QImage::Format_RGB32);
+        EXPECT_EQ(shown, grid.copy(120 * (card % 8), 200 * (card / 8), 120, 200));
+        EXPECT_EQ(stul->cmdRub->Picture().toImage().convertToFormat(QImage::Format_RGB32), back);
+        delete stul.data();
+    }
+}

@@ -12,17 +12,17 @@ GraphicalButton::GraphicalButton(QWidget* parent)
     connect(this, &QAbstractButton::clicked, this, &GraphicalButton::Click);
 }
 
-void GraphicalButton::SetPicture(const QPixmap& picture)
+void GraphicalButton::SetPicture(const LazyPixmap& picture)
 {
     picture_ = picture;
-    if (!picture_.isNull())
-        resize(picture_.deviceIndependentSize().toSize());
+    if (!picture_.IsNull())
+        resize(picture_.Size());
     update();
 }
 
 QSize GraphicalButton::sizeHint() const
 {
-    return picture_.isNull() ? QSize(16, 16) : picture_.deviceIndependentSize().toSize();
+    return picture_.IsNull() ? QSize(16, 16) : picture_.Size();
 }
 
 void GraphicalButton::paintEvent(QPaintEvent*)
@@ -30,7 +30,7 @@ void GraphicalButton::paintEvent(QPaintEvent*)
     QPainter painter(this);
     const bool down = isDown();
     // A pressed button sinks by a pixel, as a real button would.
-    painter.drawPixmap(down ? 1 : 0, down ? 1 : 0, picture_);
+    painter.drawPixmap(down ? 1 : 0, down ? 1 : 0, picture_.Pixmap());
     if (!isEnabled())
         painter.fillRect(rect(), QColor(128, 128, 128, 110));
     else if (down)

@@ -2,17 +2,18 @@
 #pragma once
 
 #include "ui/Control.h"
+#include "ui/LazyPixmap.h"
 
 #include <QAbstractButton>
-#include <QPixmap>
 
 class GraphicalButton : public Control<QAbstractButton> {
     Q_OBJECT
 public:
     explicit GraphicalButton(QWidget* parent);
 
-    const QPixmap& Picture() const { return picture_; }
-    void SetPicture(const QPixmap& picture);
+    // The picture's pixels, decoded if they were not yet.
+    const QPixmap& Picture() const { return picture_.Pixmap(); }
+    void SetPicture(const LazyPixmap& picture);
 
     QSize sizeHint() const override;
 
@@ -29,6 +30,6 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
-    QPixmap picture_;
+    LazyPixmap picture_;
     bool hovered_ = false;
 };

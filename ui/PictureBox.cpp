@@ -8,11 +8,11 @@ PictureBox::PictureBox(QWidget* parent)
 {
 }
 
-void PictureBox::SetPicture(const QPixmap& picture)
+void PictureBox::SetPicture(const LazyPixmap& picture)
 {
     picture_ = picture;
-    if (autoSize_ && !picture_.isNull())
-        resize(picture_.deviceIndependentSize().toSize());
+    if (autoSize_ && !picture_.IsNull())
+        resize(picture_.Size());
     update();
 }
 
@@ -24,10 +24,10 @@ void PictureBox::SetAutoSize(bool autoSize)
 
 void PictureBox::paintEvent(QPaintEvent*)
 {
-    if (picture_.isNull())
+    if (picture_.IsNull())
         return;
     QPainter painter(this);
-    painter.drawPixmap(0, 0, picture_);
+    painter.drawPixmap(0, 0, picture_.Pixmap());
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event)

@@ -2,16 +2,16 @@
 #pragma once
 
 #include "ui/Control.h"
-
-#include <QPixmap>
+#include "ui/LazyPixmap.h"
 
 class PictureBox : public Control<QWidget> {
     Q_OBJECT
 public:
     explicit PictureBox(QWidget* parent);
 
-    const QPixmap& Picture() const { return picture_; }
-    void SetPicture(const QPixmap& picture);
+    // The picture's pixels, decoded if they were not yet.
+    const QPixmap& Picture() const { return picture_.Pixmap(); }
+    void SetPicture(const LazyPixmap& picture);
     void SetAutoSize(bool autoSize);
 
 signals:
@@ -24,6 +24,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    QPixmap picture_;
+    LazyPixmap picture_;
     bool autoSize_ = false;
 };

@@ -1,5 +1,8 @@
-// Holds one picture and cuts a rectangle out of it, given in the picture's pixels.
+// Holds one picture and cuts a rectangle out of it, given in the picture's logical pixels: on a
+// screen of twice the pixel ratio the cut comes from the sharper picture at twice the coordinates.
 #pragma once
+
+#include "ui/LazyPixmap.h"
 
 #include <QPixmap>
 
@@ -7,8 +10,9 @@
 
 class PictureClip {
 public:
-    void SetPicture(const QPixmap& picture) { picture_ = picture; }
-    const QPixmap& Picture() const { return picture_; }
+    void SetPicture(const LazyPixmap& picture) { picture_ = picture; }
+    // The picture's pixels, decoded if they were not yet.
+    const QPixmap& Picture() const { return picture_.Pixmap(); }
 
     std::int16_t ClipX = 0;
     std::int16_t ClipY = 0;
@@ -20,5 +24,5 @@ public:
     QPixmap Clip() const;
 
 private:
-    QPixmap picture_;
+    LazyPixmap picture_;
 };

@@ -1,37 +1,40 @@
 #include "ui/Pictures.h"
 
+#include <QImageReader>
 #include <QString>
 
 namespace Pictures {
 
-QPixmap CardFaces()
+LazyPixmap CardFaces()
 {
-    return QPixmap(QStringLiteral(":/cards.png"));
+    return LazyPixmap::FromPng(QStringLiteral(":/cards.png"));
 }
-QPixmap CardBack()
+LazyPixmap CardBack()
 {
-    return QPixmap(QStringLiteral(":/back.png"));
-}
-
-QPixmap Banknote(std::int32_t valueKc)
-{
-    return QPixmap(QStringLiteral(":/note%1.png").arg(valueKc));
+    return LazyPixmap::FromPng(QStringLiteral(":/back.png"));
 }
 
-QPixmap Revolver()
+LazyPixmap Banknote(std::int32_t valueKc)
 {
-    return QPixmap(QStringLiteral(":/revolver.png"));
-}
-QPixmap InfoBackground()
-{
-    return QPixmap(QStringLiteral(":/info.png"));
+    return LazyPixmap::FromPng(QStringLiteral(":/note%1.png").arg(valueKc));
 }
 
+LazyPixmap Revolver()
+{
+    return LazyPixmap::FromPng(QStringLiteral(":/revolver.png"));
+}
+LazyPixmap InfoBackground()
+{
+    return LazyPixmap::FromPng(QStringLiteral(":/info.png"));
+}
+
+// A window's icon is sent to the X server at every size it holds: the small ones are enough for a
+// caption and a task bar, and the 64 serves them on screens of twice the pixel ratio.
 QIcon Icon()
 {
     QIcon icon;
-    for (const int size : { 16, 32, 256 })
-        icon.addFile(QStringLiteral(":/icon%1.png").arg(size), QSize(size, size));
+    for (const int size : { 16, 32, 64 })
+        icon.addPixmap(QPixmap::fromImage(QImageReader(QStringLiteral(":/icon%1.png").arg(size), "png").read()));
     return icon;
 }
 
