@@ -132,7 +132,7 @@ protected:
         // The X server picks a free display itself and tells its number once it takes connections.
         xvfb = std::make_unique<Child>(tool("Xvfb"),
             QStringList { QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                QStringLiteral("0"), QStringLiteral("%1x%2x24").arg(ScreenWidth).arg(ScreenHeight),
+                QStringLiteral("0"), QStringLiteral("%1x%2x24").arg(screenSize.width()).arg(screenSize.height()),
                 QStringLiteral("-noreset"), QStringLiteral("-nolisten"), QStringLiteral("tcp") },
             QProcessEnvironment::systemEnvironment());
         QByteArray number;
@@ -146,34 +146,56 @@ protected:
         x.insert(QStringLiteral("DISPLAY"), QStringLiteral(":") + QString::fromLatin1(number.trimmed()));
         x.remove(QStringLiteral("WAYLAND_DISPLAY"));
 
-        // A window manager, so that maximising and closing work as on a desktop.
+        // A window manager, so that maximising and closing work as on a desktop. A window mapped
+        // before it takes the screen over may stay unmapped: wait until it has announced itself.
         windowManager = std::make_unique<Child>(tool("openbox"), QStringList {}, x);
+        ASSERT_TRUE(waitUntil(10000, [&] {
+            int exitCode = -1;
+            run(tool("xdotool"), { QStringLiteral("get_num_desktops") }, x, &exitCode);
+            return exitCode == 0;
+        })) << "the window manager did not start";
     }
 
-    // Starts the game and waits for its window.
-    void StartGame(const QStringList& arguments = {})
+    // The environment a program of ours starts in; `settings` adds to it or overrides it.
+    QProcessEnvironment Environment(const QStringList& settings = {}) const
     {
-        QProcessEnvironment game = x;
-        game.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-        game.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=1"));
-        game.insert(QStringLiteral("UBSAN_OPTIONS"), QStringLiteral("print_stacktrace=1:halt_on_error=1"));
+        QProcessEnvironment environment = x;
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        environment.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=1"));
+        environment.insert(QStringLiteral("UBSAN_OPTIONS"), QStringLiteral("print_stacktrace=1:halt_on_error=1"));
         // Under X the system libraries keep a few allocations to the end; none of them are ours.
-        game.insert(QStringLiteral("LSAN_OPTIONS"),
+        environment.insert(QStringLiteral("LSAN_OPTIONS"),
             QStringLiteral("suppressions=")
                 + QFileInfo(QStringLiteral(__FILE__)).dir().filePath(QStringLiteral("lsan.supp")));
-        const QString program = QStringLiteral(IXA_BINARY);
-        ASSERT_TRUE(QFileInfo(program).isExecutable()) << program.toStdString();
-        ixa = std::make_unique<Child>(program, arguments, game, errorFile());
+        for (const QString& setting : settings)
+            environment.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+        return environment;
+    }
 
+    // Starts a program and waits for its window with this title; gives back the window's id.
+    std::unique_ptr<Child> Launch(
+        const QString& program, const QString& title, const QStringList& arguments, const QStringList& settings)
+    {
+        EXPECT_TRUE(QFileInfo(program).isExecutable()) << program.toStdString();
+        auto child = std::make_unique<Child>(program, arguments, Environment(settings), errorFile());
         const bool appeared = waitUntil(20000, [&] {
             window = QString::fromLatin1(xdotool({ QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                             QStringLiteral("--name"), QStringLiteral("^Ixa$") }))
+                                             QStringLiteral("--name"), QStringLiteral("^%1$").arg(title) }))
                          .split('\n')
                          .value(0)
                          .trimmed();
-            return !window.isEmpty() || !ixa->running();
+            return !window.isEmpty() || !child->running();
         });
-        ASSERT_TRUE(appeared && ixa->running()) << "no window titled Ixa within 20 s\n" << errors();
+        EXPECT_TRUE(appeared && child->running()) << "no window titled " << title.toStdString() << " within 20 s\n"
+                                                  << errors();
+        return child;
+    }
+
+    // Starts the game and waits for its window.
+    void StartGame(const QStringList& arguments = {}, const QStringList& settings = {})
+    {
+        ixa = Launch(QStringLiteral(IXA_BINARY), QStringLiteral("Ixa"), arguments, settings);
+        ASSERT_FALSE(HasFailure());
     }
 
     QByteArray xdotool(const QStringList& arguments) { return run(tool("xdotool"), arguments, x); }
@@ -243,6 +265,7 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
     }
 
+    QSize screenSize { ScreenWidth, ScreenHeight };
     QTemporaryDir scratch;
     QProcessEnvironment x;
     QString window;
@@ -334,6 +357,121 @@ TEST_F(RealProgram, AWholeGameCanBePlayedWithTheMouse)
     if (!settled)
         screen.save(QStringLiteral("/tmp/ixa-xvfb-game-failed.png"));
     EXPECT_TRUE(settled) << "the bank's turn should end and settle the stake";
+    CloseAndExpectACleanEnd();
+}
+
+// What a program holds a second after its window is on the screen: its peak resident memory, less
+// the pages of its own executable (the test build's sanitizers make the game's code, and their own
+// data about it, megabytes larger than a real build's; that is not memory the game fills).
+qint64 SettledPeakKb(Child& child, const QString& executable)
+{
+    QThread::msleep(1000);
+    const QString proc = QStringLiteral("/proc/%1/").arg(child.process().processId());
+    QFile status(proc + QStringLiteral("status"));
+    qint64 peak = 0;
+    if (status.open(QIODevice::ReadOnly))
+        for (const QByteArray& line : status.readAll().split('\n'))
+            if (line.startsWith("VmHWM:"))
+                peak = line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    QFile maps(proc + QStringLiteral("smaps"));
+    const QByteArray own = QFileInfo(executable).canonicalFilePath().toUtf8();
+    qint64 image = 0;
+    bool inImage = false;
+    if (maps.open(QIODevice::ReadOnly))
+        for (const QByteArray& line : maps.readAll().split('\n')) {
+            const QList<QByteArray> fields = line.simplified().split(' ');
+            if (fields.value(0).contains('-') && !fields.value(0).endsWith(':'))
+                inImage = fields.size() >= 6 && fields.value(5) == own;
+            else if (inImage && line.startsWith("Rss:"))
+                image += fields.value(1).toLongLong();
+        }
+    return peak - image;
+}
+
+// Pictures are decoded when they are first drawn, and a drawing surface costs nothing while nothing
+// is drawn on it: the game on the screen holds hardly more than an empty Qt window. The card grid
+// decoded at start-up alone would break the limit.
+TEST_F(RealProgram, HoldsHardlyMoreMemoryThanAnEmptyWindow)
+{
+    // The sanitizer's bookkeeping grows with every allocation, and it keeps freed memory back for a
+    // while: here both would count as the program's own.
+    const QStringList lean
+        = { QStringLiteral("ASAN_OPTIONS=detect_leaks=0:malloc_context_size=0:quarantine_size_mb=0") };
+    std::unique_ptr<Child> bare = Launch(QStringLiteral(IXA_BARE), QStringLiteral("Bare"), {}, lean);
+    ASSERT_FALSE(HasFailure());
+    const qint64 floor = SettledPeakKb(*bare, QStringLiteral(IXA_BARE));
+    bare->stop();
+
+    StartGame({}, lean);
+    const qint64 game = SettledPeakKb(*ixa, QStringLiteral(IXA_BINARY));
+    ASSERT_GT(floor, 0);
+
+    EXPECT_LE(game * 100, floor * 110) << "the game holds " << game << " kB, an empty window " << floor << " kB";
+}
+
+// The same screen at twice the pixel ratio: 2048 x 1536 device pixels, 1024 x 768 logical ones.
+class RealProgramAtTwiceThePixelRatio : public RealProgram {
+protected:
+    RealProgramAtTwiceThePixelRatio() { screenSize = { 2 * ScreenWidth, 2 * ScreenHeight }; }
+};
+
+// Whether the picture lies on the screen, equal to it wherever the picture is opaque, with its top
+// left corner anywhere in `corners`.
+bool Shows(const QImage& screen, const QRect& corners, const QImage& picture)
+{
+    const auto showsAt = [&](QPoint at) {
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x) {
+                const QRgb p = picture.pixel(x, y);
+                if (qAlpha(p) == 255 && screen.pixel(at.x() + x, at.y() + y) != p)
+                    return false;
+            }
+        return true;
+    };
+    const QRect possible = corners & QRect(QPoint(0, 0), screen.size() - picture.size() + QSize(1, 1));
+    for (int y = possible.top(); y <= possible.bottom(); ++y)
+        for (int x = possible.left(); x <= possible.right(); ++x)
+            if (showsAt({ x, y }))
+                return true;
+    return false;
+}
+
+// Drawn from the pictures at twice the size, pixel for pixel: sharp, where the ordinary pictures
+// doubled would show blocks along every curve. Across the window the places are those of ratio 1
+// in logical pixels; up and down they are looked for, as the window manager may still be giving the
+// window its height when it is measured.
+TEST_F(RealProgramAtTwiceThePixelRatio, DrawsTheCardsAndTheBanknotesFromTheirSharpPictures)
+{
+    StartGame({}, { QStringLiteral("QT_SCALE_FACTOR=2") });
+    QRect area;
+    QImage screen;
+    ASSERT_TRUE(waitUntil(8000, [&] {
+        screen = Screenshot();
+        area = InnerArea(screen);
+        return area.width() > screenSize.width() * 9 / 10 && area.height() > screenSize.height() * 8 / 10;
+    })) << "the window should open maximised";
+    const int W = area.width() / 2, H = area.height() / 2;
+    const auto column = [&](int left) { return QRect(area.left() + 2 * left, area.top(), 1, area.height()); };
+
+    const QImage note = QImage(QStringLiteral(":/note100@2x.png")).convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(note.size(), QSize(320, 160));
+    EXPECT_TRUE(waitUntil(5000, [&] {
+        screen = Screenshot();
+        return Shows(screen, column(W - 190), note);
+    })) << "the 100 Kč note should be its sharp picture";
+
+    Click(QPoint(2 * (W - 318 + 60), 2 * (H - 123 + 16)));
+    ASSERT_TRUE(waitUntil(5000, [&] {
+        screen = Screenshot();
+        return coveredShare(screen, QRect(area.left() + 16, area.top() + area.height() / 2 + 80, 240, 200)) > 0.9;
+    })) << "the player's first card should lie under his points";
+    const QImage grid = QImage(QStringLiteral(":/cards@2x.png")).convertToFormat(QImage::Format_ARGB32);
+    bool sharp = false;
+    for (int n = 0; n < 32 && !sharp; ++n)
+        sharp = Shows(screen, column(8), grid.copy(240 * (n % 8), 400 * (n / 8), 240, 400));
+    if (!sharp)
+        screen.save(QStringLiteral("/tmp/ixa-xvfb-ratio2-failed.png"));
+    EXPECT_TRUE(sharp) << "the card should be a cell of the sharp grid";
     CloseAndExpectACleanEnd();
 }
 
