@@ -5,6 +5,16 @@
 #include <QImage>
 #include <QImageReader>
 
+namespace {
+// A reader left to detect the format loads every image plugin there is to ask it, even when it
+// is told the format: these pictures are PNG and nothing else.
+void onlyPng(QImageReader& reader)
+{
+    reader.setFormat("png");
+    reader.setAutoDetectImageFormat(false);
+}
+} // namespace
+
 LazyPixmap::LazyPixmap(const QPixmap& pixmap)
     : size_(pixmap.deviceIndependentSize().toSize())
     , pixels_(std::make_shared<Pixels>(Pixels { QString(), pixmap }))
@@ -14,8 +24,9 @@ LazyPixmap::LazyPixmap(const QPixmap& pixmap)
 LazyPixmap LazyPixmap::FromPng(const QString& path)
 {
     LazyPixmap picture;
-    // Naming the format spares the reader from asking every image plugin whether the file is theirs.
-    picture.size_ = QImageReader(path, "png").size();
+    QImageReader header(path);
+    onlyPng(header);
+    picture.size_ = header.size();
     if (picture.size_.isValid())
         picture.pixels_ = std::make_shared<Pixels>(Pixels { path, QPixmap() });
     return picture;
@@ -28,12 +39,14 @@ const QPixmap& LazyPixmap::Pixmap() const
         return none;
     if (!pixels_->path.isEmpty()) {
         QString path = pixels_->path;
-        if (qApp->devicePixelRatio() > 1) {
+        if (qGuiApp->devicePixelRatio() > 1) {
             const QString sharp = path.chopped(4) + QStringLiteral("@2x.png");
             if (QFile::exists(sharp))
                 path = sharp;
         }
-        QImage image = QImageReader(path, "png").read();
+        QImageReader reader(path);
+        onlyPng(reader);
+        QImage image = reader.read();
         if (!image.isNull())
             image.setDevicePixelRatio(static_cast<qreal>(image.width()) / size_.width());
         pixels_->pixmap = QPixmap::fromImage(std::move(image));

@@ -1,6 +1,5 @@
 #include "ui/Pictures.h"
 
-#include <QImageReader>
 #include <QString>
 
 namespace Pictures {
@@ -34,7 +33,7 @@ QIcon Icon()
 {
     QIcon icon;
     for (const int size : { 16, 32, 64 })
-        icon.addPixmap(QPixmap::fromImage(QImageReader(QStringLiteral(":/icon%1.png").arg(size), "png").read()));
+        icon.addPixmap(LazyPixmap::FromPng(QStringLiteral(":/icon%1.png").arg(size)).Pixmap());
     return icon;
 }
 

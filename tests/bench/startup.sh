@@ -93,7 +93,7 @@ ixaKb=$(cut -d' ' -f2 "$scratch/ixa" | median)
 awk -v bm="$bareMs" -v bk="$bareKb" -v im="$ixaMs" -v ik="$ixaKb" -v n="$rounds" -v s="$screen" 'BEGIN {
   printf "medians of %d rounds on a %s screen\n", n, s
   printf "%-14s %16s %15s\n", "", "launch to map", "peak memory"
-  printf "%-14s %13.1f ms %12.1f MB\n", "bare window", bm, bk / 1024
-  printf "%-14s %13.1f ms %12.1f MB\n", "ixa", im, ik / 1024
+  printf "%-14s %13.1f ms %11.1f MiB\n", "bare window", bm, bk / 1024
+  printf "%-14s %13.1f ms %11.1f MiB\n", "ixa", im, ik / 1024
   printf "%-14s %15.2fx %14.2fx\n", "ixa / bare", im / bm, ik / bk
 }'
