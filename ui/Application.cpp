@@ -9,6 +9,8 @@
 #include <QLocale>
 #include <QPointer>
 
+#include <cstdint>
+
 Application::Application(int& argc, char** argv)
     : QApplication(argc, argv)
 {
@@ -29,6 +31,7 @@ Application::Application(int& argc, char** argv)
         installTranslator(&qtTranslator_);
 
     setWindowIcon(Pictures::Icon());
+    installNativeEventFilter(&destroyedWindowWatch_);
 }
 
 QString Application::CommandText(int argc, char** argv)
@@ -52,4 +55,30 @@ bool Application::notify(QObject* receiver, QEvent* event)
         }
     }
     return QApplication::notify(receiver, event);
+}
+
+namespace {
+// An X11 DestroyNotify event, as the protocol lays it out.
+struct DestroyNotify {
+    std::uint8_t responseType;
+    std::uint8_t pad;
+    std::uint16_t sequence;
+    std::uint32_t event;
+    std::uint32_t window;
+};
+constexpr std::uint8_t DestroyNotifyType = 17;
+} // namespace
+
+bool DestroyedWindowWatch::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*)
+{
+    if (eventType != "xcb_generic_event_t")
+        return false;
+    const auto* event = static_cast<const DestroyNotify*>(message);
+    if ((event->responseType & 0x7f) != DestroyNotifyType)
+        return false;
+    // A window the toolkit replaced or destroyed itself is no longer any form's current one.
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* form = qobject_cast<Form*>(window); form && form->internalWinId() == event->window)
+            form->WindowDestroyed();
+    return false;
 }

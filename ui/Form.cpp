@@ -103,6 +103,14 @@ void Form::paintEvent(QPaintEvent* event)
     QWidget::paintEvent(event);
 }
 
+void Form::WindowDestroyed()
+{
+    if (!loaded_)
+        return;
+    unloading_ = false;
+    gone();
+}
+
 bool Form::Unload()
 {
     if (!loaded_ || unloading_)
@@ -116,6 +124,12 @@ bool Form::Unload()
     unloading_ = false;
     if (Cancel)
         return false;
+    gone();
+    return true;
+}
+
+void Form::gone()
+{
     loaded_ = false;
     // A window's timers end with it: no tick may reach a window on its way out.
     for (Timer* timer : findChildren<Timer*>())
@@ -124,7 +138,6 @@ bool Form::Unload()
     emit Gone();
     deleteLater();
     platform.forms.Unloaded(this);
-    return true;
 }
 
 std::int32_t Form::WidthTwips() const

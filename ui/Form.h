@@ -58,6 +58,10 @@ public:
     // Called by the application before the key goes to the focused control.
     void PreviewKey(QKeyEvent& event);
 
+    // Another program destroyed the window: nothing can be shown or asked on it any more, so it
+    // goes without its unload handler.
+    void WindowDestroyed();
+
 signals:
     // The window was hidden or unloaded: a modal show is over.
     void Gone();
@@ -86,6 +90,8 @@ protected:
 
 private:
     void deliverKey(QKeyEvent& event);
+    // Unloaded: the window goes, and with it its timers.
+    void gone();
     void showNow();
 
     std::unique_ptr<Drawing> surface_;
