@@ -14,8 +14,9 @@
 Application::Application(int& argc, char** argv)
     : QApplication(argc, argv)
 {
+    // No display name: the platform would add it to every window's title, and each window's
+    // caption is to be read exactly as it is.
     setApplicationName(QStringLiteral("Ixa"));
-    setApplicationDisplayName(QStringLiteral("Ixa"));
     setDesktopFileName(QStringLiteral("ixa"));
     // The end of the run is the game's own decision (the last window unloaded), not Qt's.
     setQuitOnLastWindowClosed(false);

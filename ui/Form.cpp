@@ -94,11 +94,20 @@ Drawing& Form::Surface()
     return *surface_;
 }
 
+void Form::SetPicture(const QPixmap& picture)
+{
+    picture_ = picture;
+    update();
+}
+
 void Form::paintEvent(QPaintEvent* event)
 {
-    if (surface_) {
+    if (surface_ || !picture_.isNull()) {
         QPainter painter(this);
-        surface_->Paint(painter);
+        if (!picture_.isNull())
+            painter.drawPixmap(0, 0, picture_);
+        if (surface_)
+            surface_->Paint(painter);
     }
     QWidget::paintEvent(event);
 }
@@ -153,7 +162,12 @@ std::int32_t Form::HeightTwips() const
 void Form::SetHeightTwips(std::int32_t height)
 {
     const int frame = frameGeometry().height() - this->height();
-    resize(width(), height / Screen::TwipsPerPixel - frame);
+    const int inner = height / Screen::TwipsPerPixel - frame;
+    // A window the player cannot resize stays so at its new height.
+    if (minimumHeight() == maximumHeight())
+        setFixedHeight(inner);
+    else
+        resize(width(), inner);
 }
 
 void Form::MoveTwips(std::int32_t left, std::int32_t top)

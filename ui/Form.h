@@ -5,6 +5,7 @@
 #include "ui/Control.h"
 #include "ui/Platform.h"
 
+#include <QPixmap>
 #include <QWidget>
 
 #include <cstdint>
@@ -42,6 +43,8 @@ public:
 
     // What the window draws: made on first use, painted under the window's controls.
     Drawing& Surface();
+    // A picture at its own size at the top left corner of the inner area, under the drawing.
+    void SetPicture(const QPixmap& picture);
 
     // Outer geometry in twips, the unit windows are placed on the screen with.
     std::int32_t WidthTwips() const;
@@ -95,6 +98,7 @@ private:
     void showNow();
 
     std::unique_ptr<Drawing> surface_;
+    QPixmap picture_;
     bool loaded_ = false;
     bool unloading_ = false;
     bool keyPreview_ = false;
