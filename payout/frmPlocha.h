@@ -15,6 +15,11 @@ public:
     // table, if it is still there.
     frmPlocha(Platform& platform, const ControlArray<GraphicalButton>& cmdBankovka, Form& frmStul);
 
+protected:
+    void Form_Click() override;
+    void Form_KeyPress(std::int16_t KeyAscii) override;
+    void Form_Unload(bool& Cancel) override;
+
 private:
     const ControlArray<GraphicalButton>& cmdBankovka_;
     QPointer<Form> frmStul_;

@@ -125,7 +125,12 @@ void frmStul::tmrZmiz_Timer()
     tmrZmiz->SetEnabled(false);
 }
 
-void frmStul::cmdKonec_Click()
+void frmStul::PozastavTahBehem(const std::function<void()>& modalniOkno)
 {
-    Unload();
+    const bool tahBezel = tmrTah->Enabled();
+    tmrTah->SetEnabled(false);
+    modalniOkno();
+    // A stand whose click was already on its way when the window opened may have started the
+    // turn meanwhile; it must not be switched off again.
+    tmrTah->SetEnabled(tahBezel || tmrTah->Enabled());
 }

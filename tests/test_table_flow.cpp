@@ -250,22 +250,6 @@ TEST_F(TableTest, StartsRuinedWithoutMoney)
     }
 }
 
-TEST_F(TableTest, KonecAndTheCloseBoxEndTheRunFromAnyState)
-{
-    Start();
-    Deal({ K(Desitka) });
-    QTest::mouseClick(stul->cmdKonec, Qt::LeftButton);
-    EXPECT_TRUE(programEnded);
-    EXPECT_FALSE(stul->isVisible());
-
-    programEnded = false;
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    ASSERT_TRUE(stul.isNull());
-    Start();
-    EXPECT_TRUE(stul->close());
-    EXPECT_TRUE(programEnded);
-}
-
 // The table decodes its pictures only when they are first needed, the card grid at the first
 // deal. The engine's own tests cut from a grid of their own, so a grid that never arrives, or
 // arrives cut at the wrong place, shows only here.

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
@@ -119,6 +120,15 @@ Seen look(const QImage& screen)
     return seen;
 }
 
+int yellowIn(const QImage& screen, QRect region)
+{
+    int yellow = 0;
+    for (int y = region.top(); y <= region.bottom(); ++y)
+        for (int x = region.left(); x <= region.right(); ++x)
+            yellow += isYellow(screen.pixel(x, y));
+    return yellow;
+}
+
 // A virtual X server with a window manager, and the real program on it.
 class RealProgram : public ::testing::Test {
 protected:
@@ -172,7 +182,7 @@ protected:
         return environment;
     }
 
-    // Starts a program and waits for its window with this title; gives back the window's id.
+    // Starts a program and waits for its window with this title, whose id `window` then holds.
     std::unique_ptr<Child> Launch(
         const QString& program, const QString& title, const QStringList& arguments, const QStringList& settings)
     {
@@ -199,6 +209,41 @@ protected:
     }
 
     QByteArray xdotool(const QStringList& arguments) { return run(tool("xdotool"), arguments, x); }
+
+    // A key as the player presses it, in xdotool's names ("alt+r", "Delete", "F1").
+    void Key(const QString& keys)
+    {
+        xdotool({ QStringLiteral("key"), keys });
+        QThread::msleep(250);
+    }
+
+    // Waits until a window of the title is on the screen.
+    bool WaitForWindow(const QString& title)
+    {
+        return waitUntil(10000, [&] {
+            return !xdotool({ QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                                QStringLiteral("^%1$").arg(title) })
+                        .trimmed()
+                        .isEmpty();
+        });
+    }
+
+    // The stake display, where the table lays it out for its inner area.
+    static QRect StakeDisplay(QRect area)
+    {
+        return QRect(area.left() + area.width() - 318, area.top() + area.height() - 41, 120, 33);
+    }
+
+    // Once the game is settled the stake display reads "0" again, as it did before the deal (during
+    // the game it reads "Sázejte !", then the stake).
+    bool WaitUntilSettled(QRect stake, int yellowOfZero, QImage& screen)
+    {
+        return waitUntil(15000, [&] {
+            screen = Screenshot();
+            const int yellow = yellowIn(screen, stake);
+            return yellow * 10 >= yellowOfZero * 8 && yellow * 10 <= yellowOfZero * 12;
+        });
+    }
 
     QImage Screenshot()
     {
@@ -285,15 +330,6 @@ double coveredShare(const QImage& screen, QRect region)
     return static_cast<double>(covered) / (static_cast<double>(region.width()) * region.height());
 }
 
-int yellowIn(const QImage& screen, QRect region)
-{
-    int yellow = 0;
-    for (int y = region.top(); y <= region.bottom(); ++y)
-        for (int x = region.left(); x <= region.right(); ++x)
-            yellow += isYellow(screen.pixel(x, y));
-    return yellow;
-}
-
 TEST_F(RealProgram, OpensAGreenTableWithTheHintAtTheTopAndEndsWhenThePlayerClosesIt)
 {
     StartGame();
@@ -326,7 +362,7 @@ TEST_F(RealProgram, AWholeGameCanBePlayedWithTheMouse)
     const int W = area.width(), H = area.height();
     const QPoint rozdej(W - 318 + 60, H - 123 + 16), dost(W - 318 + 60, H - 82 + 16), deck(W - 318 + 60, H - 231);
     const QPoint note100(W - 190 + 80, H - 89);
-    const QRect stake(area.left() + W - 318, area.top() + H - 41, 120, 33);
+    const QRect stake = StakeDisplay(area);
     const QRect playersRow(area.left() + 8, area.top() + H / 2 + 33, 120, 200);
     const QRect computersRow(area.left() + 8, area.top() + 41, 120, 200);
 
@@ -346,14 +382,9 @@ TEST_F(RealProgram, AWholeGameCanBePlayedWithTheMouse)
     Click(deck);
     Click(dost);
 
-    // The bank plays card by card; once the game is settled the stake display reads "0" again
-    // (during the game it reads "Sázejte !", then "200").
-    const bool settled = waitUntil(15000, [&] {
-        screen = Screenshot();
-        const int yellow = yellowIn(screen, stake);
-        return coveredShare(screen, computersRow) > 0.9 && yellow * 10 >= yellowOfZero * 8
-            && yellow * 10 <= yellowOfZero * 12;
-    });
+    // The bank plays card by card.
+    const bool settled
+        = WaitUntilSettled(stake, yellowOfZero, screen) && coveredShare(Screenshot(), computersRow) > 0.9;
     if (!settled)
         screen.save(QStringLiteral("/tmp/ixa-xvfb-game-failed.png"));
     EXPECT_TRUE(settled) << "the bank's turn should end and settle the stake";
@@ -472,6 +503,65 @@ TEST_F(RealProgramAtTwiceThePixelRatio, DrawsTheCardsAndTheBanknotesFromTheirSha
     if (!sharp)
         screen.save(QStringLiteral("/tmp/ixa-xvfb-ratio2-failed.png"));
     EXPECT_TRUE(sharp) << "the card should be a cell of the sharp grid";
+    CloseAndExpectACleanEnd();
+}
+
+// A game with the keyboard alone, then F1 and Alt+S: the chart shows the purse's green line and the
+// red line of the starting amount.
+TEST_F(RealProgram, AGamePlayedWithTheKeyboardShowsInTheChartOpenedFromF1)
+{
+    // 200 Kč and a stake of 100: won or lost, the purse moves by a good part of the chart's height.
+    StartGame({ QStringLiteral("2") });
+    QRect area;
+    ASSERT_TRUE(waitUntil(8000, [&] {
+        area = InnerArea(Screenshot());
+        return area.width() > ScreenWidth * 9 / 10 && area.height() > ScreenHeight * 8 / 10;
+    })) << "the window should open maximised";
+    const QRect stake = StakeDisplay(area);
+    const int yellowOfZero = yellowIn(Screenshot(), stake);
+    ASSERT_GT(yellowOfZero, 0);
+
+    xdotool({ QStringLiteral("windowactivate"), QStringLiteral("--sync"), window });
+    for (const char* key : { "alt+r", "1", "Delete", "alt+d" })
+        Key(QString::fromLatin1(key));
+    QImage screen;
+    ASSERT_TRUE(WaitUntilSettled(stake, yellowOfZero, screen)) << "the game should be settled";
+
+    Key(QStringLiteral("F1"));
+    ASSERT_TRUE(WaitForWindow(QStringLiteral("O aplikaci"))) << "F1 should open the information window";
+    Key(QStringLiteral("alt+s"));
+    ASSERT_TRUE(WaitForWindow(QStringLiteral("Změny obsahu Vaší peněženky"))) << "Alt+S should open the chart";
+
+    // The red line is the longest run of pure red on the screen; the green one lies around it,
+    // within the chart's width.
+    struct Run {
+        int row = -1, left = 0, length = 0;
+    } red;
+    int green = 0;
+    waitUntil(5000, [&] {
+        screen = Screenshot();
+        red = {};
+        for (int y = 0; y < screen.height(); ++y) {
+            int length = 0;
+            for (int x = 0; x < screen.width(); ++x) {
+                length = screen.pixel(x, y) == qRgb(255, 0, 0) ? length + 1 : 0;
+                if (length > red.length)
+                    red = { y, x - length + 1, length };
+            }
+        }
+        green = 0;
+        for (int y = std::max(red.row - 200, 0); red.row >= 0 && y < std::min(red.row + 200, screen.height()); ++y)
+            for (int x = red.left; x < red.left + red.length; ++x)
+                green += screen.pixel(x, y) == qRgb(0, 255, 0);
+        return red.length > 400 && green > red.length;
+    });
+    if (red.length <= 400 || green <= red.length)
+        screen.save(QStringLiteral("/tmp/ixa-xvfb-chart-failed.png"));
+    EXPECT_GT(red.length, 400) << "the red line should run across the chart";
+    EXPECT_GT(green, red.length) << "the green line of the purse should be drawn, 2 pixels wide";
+
+    Key(QStringLiteral("alt+F4")); // the chart
+    Key(QStringLiteral("Return")); // OK of the information window
     CloseAndExpectACleanEnd();
 }
 

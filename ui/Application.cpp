@@ -9,11 +9,14 @@
 #include <QLocale>
 #include <QPointer>
 
+#include <cstdint>
+
 Application::Application(int& argc, char** argv)
     : QApplication(argc, argv)
 {
+    // No display name: the platform would add it to every window's title, and each window's
+    // caption is to be read exactly as it is.
     setApplicationName(QStringLiteral("Ixa"));
-    setApplicationDisplayName(QStringLiteral("Ixa"));
     setDesktopFileName(QStringLiteral("ixa"));
     // The end of the run is the game's own decision (the last window unloaded), not Qt's.
     setQuitOnLastWindowClosed(false);
@@ -29,6 +32,7 @@ Application::Application(int& argc, char** argv)
         installTranslator(&qtTranslator_);
 
     setWindowIcon(Pictures::Icon());
+    installNativeEventFilter(&destroyedWindowWatch_);
 }
 
 QString Application::CommandText(int argc, char** argv)
@@ -52,4 +56,30 @@ bool Application::notify(QObject* receiver, QEvent* event)
         }
     }
     return QApplication::notify(receiver, event);
+}
+
+namespace {
+// An X11 DestroyNotify event, as the protocol lays it out.
+struct DestroyNotify {
+    std::uint8_t responseType;
+    std::uint8_t pad;
+    std::uint16_t sequence;
+    std::uint32_t event;
+    std::uint32_t window;
+};
+constexpr std::uint8_t DestroyNotifyType = 17;
+} // namespace
+
+bool DestroyedWindowWatch::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*)
+{
+    if (eventType != "xcb_generic_event_t")
+        return false;
+    const auto* event = static_cast<const DestroyNotify*>(message);
+    if ((event->responseType & 0x7f) != DestroyNotifyType)
+        return false;
+    // A window the toolkit replaced or destroyed itself is no longer any form's current one.
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* form = qobject_cast<Form*>(window); form && form->internalWinId() == event->window)
+            form->WindowDestroyed();
+    return false;
 }

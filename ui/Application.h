@@ -2,8 +2,16 @@
 // the game's icon, and key preview for the windows that ask for it.
 #pragma once
 
+#include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QTranslator>
+
+// Notices a window of ours that another program destroyed: the toolkit would carry on as if it
+// were still there, and a program whose only window is gone would live on unseen.
+class DestroyedWindowWatch : public QAbstractNativeEventFilter {
+public:
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
+};
 
 class Application : public QApplication {
 public:
@@ -16,4 +24,5 @@ public:
 
 private:
     QTranslator qtTranslator_;
+    DestroyedWindowWatch destroyedWindowWatch_;
 };

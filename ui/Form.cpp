@@ -94,13 +94,30 @@ Drawing& Form::Surface()
     return *surface_;
 }
 
+void Form::SetPicture(const LazyPixmap& picture)
+{
+    picture_ = picture;
+    update();
+}
+
 void Form::paintEvent(QPaintEvent* event)
 {
-    if (surface_) {
+    if (surface_ || !picture_.IsNull()) {
         QPainter painter(this);
-        surface_->Paint(painter);
+        if (!picture_.IsNull())
+            painter.drawPixmap(0, 0, picture_.Pixmap());
+        if (surface_)
+            surface_->Paint(painter);
     }
     QWidget::paintEvent(event);
+}
+
+void Form::WindowDestroyed()
+{
+    if (!loaded_)
+        return;
+    unloading_ = false;
+    gone();
 }
 
 bool Form::Unload()
@@ -116,6 +133,12 @@ bool Form::Unload()
     unloading_ = false;
     if (Cancel)
         return false;
+    gone();
+    return true;
+}
+
+void Form::gone()
+{
     loaded_ = false;
     // A window's timers end with it: no tick may reach a window on its way out.
     for (Timer* timer : findChildren<Timer*>())
@@ -124,7 +147,6 @@ bool Form::Unload()
     emit Gone();
     deleteLater();
     platform.forms.Unloaded(this);
-    return true;
 }
 
 std::int32_t Form::WidthTwips() const
@@ -140,7 +162,12 @@ std::int32_t Form::HeightTwips() const
 void Form::SetHeightTwips(std::int32_t height)
 {
     const int frame = frameGeometry().height() - this->height();
-    resize(width(), height / Screen::TwipsPerPixel - frame);
+    const int inner = height / Screen::TwipsPerPixel - frame;
+    // A window the player cannot resize stays so at its new height.
+    if (minimumHeight() == maximumHeight())
+        setFixedHeight(inner);
+    else
+        resize(width(), inner);
 }
 
 void Form::MoveTwips(std::int32_t left, std::int32_t top)

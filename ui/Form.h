@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ui/Control.h"
+#include "ui/LazyPixmap.h"
 #include "ui/Platform.h"
 
 #include <QWidget>
@@ -42,6 +43,8 @@ public:
 
     // What the window draws: made on first use, painted under the window's controls.
     Drawing& Surface();
+    // A picture at its own size at the top left corner of the inner area, under the drawing.
+    void SetPicture(const LazyPixmap& picture);
 
     // Outer geometry in twips, the unit windows are placed on the screen with.
     std::int32_t WidthTwips() const;
@@ -57,6 +60,10 @@ public:
 
     // Called by the application before the key goes to the focused control.
     void PreviewKey(QKeyEvent& event);
+
+    // Another program destroyed the window: nothing can be shown or asked on it any more, so it
+    // goes without its unload handler.
+    void WindowDestroyed();
 
 signals:
     // The window was hidden or unloaded: a modal show is over.
@@ -86,9 +93,12 @@ protected:
 
 private:
     void deliverKey(QKeyEvent& event);
+    // Unloaded: the window goes, and with it its timers.
+    void gone();
     void showNow();
 
     std::unique_ptr<Drawing> surface_;
+    LazyPixmap picture_;
     bool loaded_ = false;
     bool unloading_ = false;
     bool keyPreview_ = false;
