@@ -12,6 +12,10 @@
 
 #include <gtest/gtest.h>
 
+#ifdef IXA_HAVE_XCB
+#include <xcb/xcb.h>
+#endif
+
 #include <algorithm>
 #include <functional>
 #include <memory>
@@ -142,7 +146,7 @@ protected:
         // The X server picks a free display itself and tells its number once it takes connections.
         xvfb = std::make_unique<Child>(tool("Xvfb"),
             QStringList { QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                QStringLiteral("0"), QStringLiteral("%1x%2x24").arg(ScreenWidth).arg(ScreenHeight),
+                QStringLiteral("0"), QStringLiteral("%1x%2x24").arg(ScreenSize().width()).arg(ScreenSize().height()),
                 QStringLiteral("-noreset"), QStringLiteral("-nolisten"), QStringLiteral("tcp") },
             QProcessEnvironment::systemEnvironment());
         QByteArray number;
@@ -160,10 +164,14 @@ protected:
         windowManager = std::make_unique<Child>(tool("openbox"), QStringList {}, x);
     }
 
+    virtual QSize ScreenSize() const { return { ScreenWidth, ScreenHeight }; }
+
     // Starts the game and waits for its window.
-    void StartGame(const QStringList& arguments = {})
+    void StartGame(const QStringList& arguments = {}, const QProcessEnvironment& more = {})
     {
         QProcessEnvironment game = x;
+        for (const QString& name : more.keys())
+            game.insert(name, more.value(name));
         game.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
         game.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=1"));
         game.insert(QStringLiteral("UBSAN_OPTIONS"), QStringLiteral("print_stacktrace=1:halt_on_error=1"));
@@ -273,10 +281,15 @@ protected:
             return false;
         });
         EXPECT_TRUE(ended) << "the program was still running 15 s after its window was closed\n" << errors();
-        if (ended) {
-            EXPECT_EQ(ixa->process().exitStatus(), QProcess::NormalExit) << errors();
-            EXPECT_EQ(ixa->process().exitCode(), 0) << errors();
-        }
+        ExpectAnEnd(0);
+    }
+
+    // The program has ended of itself, with this status, and without the sanitizers' complaints.
+    void ExpectAnEnd(int status)
+    {
+        ASSERT_FALSE(ixa->running()) << errors();
+        EXPECT_EQ(ixa->process().exitStatus(), QProcess::NormalExit) << errors();
+        EXPECT_EQ(ixa->process().exitCode(), status) << errors();
         EXPECT_EQ(errors().find("Sanitizer"), std::string::npos) << errors();
         EXPECT_EQ(errors().find("runtime error"), std::string::npos) << errors();
     }
@@ -426,5 +439,74 @@ TEST_F(RealProgram, AGamePlayedWithTheKeyboardShowsInTheChartOpenedFromF1)
     Key(QStringLiteral("Return")); // OK of the information window
     CloseAndExpectACleanEnd();
 }
+
+// ---- Faults the game survives ----
+
+// The smallest screen the game is made for, and one of the largest.
+class RealProgramOnScreen : public RealProgram, public ::testing::WithParamInterface<QSize> {
+protected:
+    QSize ScreenSize() const override { return GetParam(); }
+};
+
+TEST_P(RealProgramOnScreen, OpensTheTableAndEndsCleanly)
+{
+    StartGame();
+    Seen seen;
+    QImage screen;
+    waitUntil(15000, [&] {
+        screen = Screenshot();
+        seen = look(screen);
+        return seen.greenShare > 0.7;
+    });
+    EXPECT_GT(seen.greenShare, 0.7) << "the table should fill the screen";
+    CloseAndExpectACleanEnd();
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, RealProgramOnScreen, ::testing::Values(QSize(800, 600), QSize(7680, 4320)),
+    [](const ::testing::TestParamInfo<QSize>& screen) {
+        return std::to_string(screen.param.width()) + "x" + std::to_string(screen.param.height());
+    });
+
+TEST_F(RealProgram, WithoutAnyFontTheTableStillOpensAndCloses)
+{
+    const QString noFonts = scratch.filePath(QStringLiteral("fonts.conf"));
+    QFile config(noFonts);
+    ASSERT_TRUE(config.open(QIODevice::WriteOnly));
+    config.write("<?xml version=\"1.0\"?>\n<fontconfig></fontconfig>\n");
+    config.close();
+    QProcessEnvironment more;
+    more.insert(QStringLiteral("FONTCONFIG_FILE"), noFonts);
+    StartGame({}, more);
+    EXPECT_TRUE(waitUntil(8000, [&] { return look(Screenshot()).greenShare > 0.7; }));
+    CloseAndExpectACleanEnd();
+}
+
+// With its display gone the program cannot go on: it says so and ends at once, never spinning.
+TEST_F(RealProgram, TheXConnectionLostEndsTheProgramWithAMessage)
+{
+    StartGame();
+    windowManager.reset();
+    xvfb->stop();
+    EXPECT_TRUE(ixa->process().waitForFinished(10000)) << "the program outlived its display";
+    ExpectAnEnd(1);
+    EXPECT_NE(errors().find("X11 connection broke"), std::string::npos) << errors();
+}
+
+#ifdef IXA_HAVE_XCB
+// Another program destroys the table's window: the run ends as a closed table ends it, without
+// the pay-out question, which could no longer be shown anywhere.
+TEST_F(RealProgram, TheTableDestroyedByAnotherProgramEndsTheRun)
+{
+    StartGame({ QStringLiteral("50") });
+    xcb_connection_t* other = xcb_connect(x.value(QStringLiteral("DISPLAY")).toLatin1().constData(), nullptr);
+    ASSERT_EQ(xcb_connection_has_error(other), 0);
+    xcb_generic_error_t* error = xcb_request_check(other, xcb_destroy_window_checked(other, window.toUInt()));
+    EXPECT_EQ(error, nullptr);
+    free(error);
+    xcb_disconnect(other);
+    EXPECT_TRUE(ixa->process().waitForFinished(10000)) << "the program lives on without its window";
+    ExpectAnEnd(0);
+}
+#endif
 
 } // namespace
