@@ -14,7 +14,8 @@ IXA_PACKAGES=(
   qt6-base-dev qt6-translations-l10n
   libgtest-dev libgmock-dev
   fonts-liberation2 fonts-dejavu-core
-  xvfb xauth xdotool openbox imagemagick locales
+  xvfb xauth xdotool openbox imagemagick locales pkg-config libxcb1-dev
+  weston qt6-wayland
   desktop-file-utils appstream man-db binutils
   clang libclang-rt-14-dev
 )

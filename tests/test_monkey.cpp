@@ -115,16 +115,25 @@ protected:
             clicks.wait(stul->isMinimized() ? 300 : 1000);
     }
 
-    // F1 opens the information window modally; inside it the monkey reads, maybe opens the
-    // statistics, and closes everything again.
+    // F1 opens the information window modally; inside it the monkey reads the help, maybe opens
+    // the chart, and closes everything again.
     void F1()
     {
         QTimer::singleShot(0, stul, [this] {
             EXPECT_FALSE(stul->tmrTah->Enabled()) << "the computer plays while the information window is open";
             auto* info = qobject_cast<frmInfo*>(QApplication::activeModalWidget());
             ASSERT_NE(info, nullptr);
+            for (int clicks = Pick(3); clicks > 0; --clicks)
+                QTest::mouseClick(Chance(2) ? info->cmdPravidla : info->cmdOvladani, Qt::LeftButton);
+            if (Chance(3)) {
+                QTimer::singleShot(0, info, [] {
+                    if (auto* chart = qobject_cast<Form*>(QApplication::activeModalWidget()))
+                        chart->close();
+                });
+                QTest::mouseClick(info->cmdStatistika, Qt::LeftButton);
+            }
             if (Chance(2))
-                info->Unload();
+                QTest::mouseClick(info->cmdOK, Qt::LeftButton);
             else
                 info->close();
         });

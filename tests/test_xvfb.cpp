@@ -1,4 +1,6 @@
 // The real program on a real X server, seen as a player sees it: started, looked at, closed.
+#include "ChildProcess.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -12,6 +14,10 @@
 
 #include <gtest/gtest.h>
 
+#ifdef IXA_HAVE_XCB
+#include <xcb/xcb.h>
+#endif
+
 #include <algorithm>
 #include <functional>
 #include <memory>
@@ -21,74 +27,6 @@ namespace {
 
 constexpr int ScreenWidth = 1024;
 constexpr int ScreenHeight = 768;
-
-QString tool(const char* name)
-{
-    return QStandardPaths::findExecutable(QString::fromLatin1(name));
-}
-
-// A started program that is ended, whatever happens, when the test is over.
-class Child {
-public:
-    // What it writes to stderr goes to a file, so that a full pipe never stops it.
-    Child(const QString& program, const QStringList& arguments, const QProcessEnvironment& environment,
-        const QString& errors = QProcess::nullDevice())
-    {
-        process_.setStandardErrorFile(errors);
-        process_.setProgram(program);
-        process_.setArguments(arguments);
-        process_.setProcessEnvironment(environment);
-        process_.start();
-    }
-    ~Child() { stop(); }
-    Child(const Child&) = delete;
-    Child& operator=(const Child&) = delete;
-
-    QProcess& process() { return process_; }
-    bool running() const { return process_.state() != QProcess::NotRunning; }
-
-    void stop()
-    {
-        if (!running())
-            return;
-        process_.terminate();
-        if (!process_.waitForFinished(3000)) {
-            process_.kill();
-            process_.waitForFinished(3000);
-        }
-    }
-
-private:
-    QProcess process_;
-};
-
-// Runs a tool to its end and gives back what it printed.
-QByteArray run(const QString& program, const QStringList& arguments, const QProcessEnvironment& environment,
-    int* exitCode = nullptr)
-{
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(program, arguments);
-    if (!process.waitForFinished(10000)) {
-        process.kill();
-        process.waitForFinished();
-    }
-    if (exitCode)
-        *exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    return process.readAllStandardOutput();
-}
-
-bool waitUntil(int ms, const std::function<bool()>& done)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > ms)
-            return false;
-        QThread::msleep(100);
-    }
-    return true;
-}
 
 bool isTableGreen(QRgb pixel)
 {
@@ -142,7 +80,7 @@ protected:
         // The X server picks a free display itself and tells its number once it takes connections.
         xvfb = std::make_unique<Child>(tool("Xvfb"),
             QStringList { QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                QStringLiteral("0"), QStringLiteral("%1x%2x24").arg(screenSize.width()).arg(screenSize.height()),
+                QStringLiteral("0"), QStringLiteral("%1x%2x24").arg(ScreenSize().width()).arg(ScreenSize().height()),
                 QStringLiteral("-noreset"), QStringLiteral("-nolisten"), QStringLiteral("tcp") },
             QProcessEnvironment::systemEnvironment());
         QByteArray number;
@@ -166,8 +104,12 @@ protected:
         })) << "the window manager did not start";
     }
 
-    // The environment a program of ours starts in; `settings` adds to it or overrides it.
-    QProcessEnvironment Environment(const QStringList& settings = {}) const
+    virtual QSize ScreenSize() const { return { ScreenWidth, ScreenHeight }; }
+
+    // Starts a program of ours and waits for its window with this title, whose id `window` then
+    // holds. `more` adds to the environment or overrides it.
+    std::unique_ptr<Child> Launch(
+        const QString& program, const QString& title, const QStringList& arguments, const QProcessEnvironment& more)
     {
         QProcessEnvironment environment = x;
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
@@ -177,17 +119,11 @@ protected:
         environment.insert(QStringLiteral("LSAN_OPTIONS"),
             QStringLiteral("suppressions=")
                 + QFileInfo(QStringLiteral(__FILE__)).dir().filePath(QStringLiteral("lsan.supp")));
-        for (const QString& setting : settings)
-            environment.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
-        return environment;
-    }
-
-    // Starts a program and waits for its window with this title, whose id `window` then holds.
-    std::unique_ptr<Child> Launch(
-        const QString& program, const QString& title, const QStringList& arguments, const QStringList& settings)
-    {
+        for (const QString& name : more.keys())
+            environment.insert(name, more.value(name));
         EXPECT_TRUE(QFileInfo(program).isExecutable()) << program.toStdString();
-        auto child = std::make_unique<Child>(program, arguments, Environment(settings), errorFile());
+        auto child = std::make_unique<Child>(program, arguments, environment, errorFile());
+
         const bool appeared = waitUntil(20000, [&] {
             window = QString::fromLatin1(xdotool({ QStringLiteral("search"), QStringLiteral("--onlyvisible"),
                                              QStringLiteral("--name"), QStringLiteral("^%1$").arg(title) }))
@@ -202,9 +138,9 @@ protected:
     }
 
     // Starts the game and waits for its window.
-    void StartGame(const QStringList& arguments = {}, const QStringList& settings = {})
+    void StartGame(const QStringList& arguments = {}, const QProcessEnvironment& more = {})
     {
-        ixa = Launch(QStringLiteral(IXA_BINARY), QStringLiteral("Ixa"), arguments, settings);
+        ixa = Launch(QStringLiteral(IXA_BINARY), QStringLiteral("Ixa"), arguments, more);
         ASSERT_FALSE(HasFailure());
     }
 
@@ -295,10 +231,15 @@ protected:
             return false;
         });
         EXPECT_TRUE(ended) << "the program was still running 15 s after its window was closed\n" << errors();
-        if (ended) {
-            EXPECT_EQ(ixa->process().exitStatus(), QProcess::NormalExit) << errors();
-            EXPECT_EQ(ixa->process().exitCode(), 0) << errors();
-        }
+        ExpectAnEnd(0);
+    }
+
+    // The program has ended of itself, with this status, and without the sanitizers' complaints.
+    void ExpectAnEnd(int status)
+    {
+        ASSERT_FALSE(ixa->running()) << errors();
+        EXPECT_EQ(ixa->process().exitStatus(), QProcess::NormalExit) << errors();
+        EXPECT_EQ(ixa->process().exitCode(), status) << errors();
         EXPECT_EQ(errors().find("Sanitizer"), std::string::npos) << errors();
         EXPECT_EQ(errors().find("runtime error"), std::string::npos) << errors();
     }
@@ -310,7 +251,6 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
     }
 
-    QSize screenSize { ScreenWidth, ScreenHeight };
     QTemporaryDir scratch;
     QProcessEnvironment x;
     QString window;
@@ -391,121 +331,6 @@ TEST_F(RealProgram, AWholeGameCanBePlayedWithTheMouse)
     CloseAndExpectACleanEnd();
 }
 
-// What a program holds a second after its window is on the screen: its peak resident memory, less
-// the pages of its own executable (the test build's sanitizers make the game's code, and their own
-// data about it, megabytes larger than a real build's; that is not memory the game fills).
-qint64 SettledPeakKb(Child& child, const QString& executable)
-{
-    QThread::msleep(1000);
-    const QString proc = QStringLiteral("/proc/%1/").arg(child.process().processId());
-    QFile status(proc + QStringLiteral("status"));
-    qint64 peak = 0;
-    if (status.open(QIODevice::ReadOnly))
-        for (const QByteArray& line : status.readAll().split('\n'))
-            if (line.startsWith("VmHWM:"))
-                peak = line.mid(6).trimmed().split(' ').value(0).toLongLong();
-    QFile maps(proc + QStringLiteral("smaps"));
-    const QByteArray own = QFileInfo(executable).canonicalFilePath().toUtf8();
-    qint64 image = 0;
-    bool inImage = false;
-    if (maps.open(QIODevice::ReadOnly))
-        for (const QByteArray& line : maps.readAll().split('\n')) {
-            const QList<QByteArray> fields = line.simplified().split(' ');
-            if (fields.value(0).contains('-') && !fields.value(0).endsWith(':'))
-                inImage = fields.size() >= 6 && fields.value(5) == own;
-            else if (inImage && line.startsWith("Rss:"))
-                image += fields.value(1).toLongLong();
-        }
-    return peak - image;
-}
-
-// Pictures are decoded when they are first drawn, and a drawing surface costs nothing while nothing
-// is drawn on it: the game on the screen holds hardly more than an empty Qt window. The card grid
-// decoded at start-up alone would break the limit.
-TEST_F(RealProgram, HoldsHardlyMoreMemoryThanAnEmptyWindow)
-{
-    // The sanitizer's bookkeeping grows with every allocation, and it keeps freed memory back for a
-    // while: here both would count as the program's own.
-    const QStringList lean
-        = { QStringLiteral("ASAN_OPTIONS=detect_leaks=0:malloc_context_size=0:quarantine_size_mb=0") };
-    std::unique_ptr<Child> bare = Launch(QStringLiteral(IXA_BARE), QStringLiteral("Bare"), {}, lean);
-    ASSERT_FALSE(HasFailure());
-    const qint64 floor = SettledPeakKb(*bare, QStringLiteral(IXA_BARE));
-    bare->stop();
-
-    StartGame({}, lean);
-    const qint64 game = SettledPeakKb(*ixa, QStringLiteral(IXA_BINARY));
-    ASSERT_GT(floor, 0);
-
-    EXPECT_LE(game * 100, floor * 110) << "the game holds " << game << " kB, an empty window " << floor << " kB";
-}
-
-// The same screen at twice the pixel ratio: 2048 x 1536 device pixels, 1024 x 768 logical ones.
-class RealProgramAtTwiceThePixelRatio : public RealProgram {
-protected:
-    RealProgramAtTwiceThePixelRatio() { screenSize = { 2 * ScreenWidth, 2 * ScreenHeight }; }
-};
-
-// Whether the picture lies on the screen, equal to it wherever the picture is opaque, with its top
-// left corner anywhere in `corners`.
-bool Shows(const QImage& screen, const QRect& corners, const QImage& picture)
-{
-    const auto showsAt = [&](QPoint at) {
-        for (int y = 0; y < picture.height(); ++y)
-            for (int x = 0; x < picture.width(); ++x) {
-                const QRgb p = picture.pixel(x, y);
-                if (qAlpha(p) == 255 && screen.pixel(at.x() + x, at.y() + y) != p)
-                    return false;
-            }
-        return true;
-    };
-    const QRect possible = corners & QRect(QPoint(0, 0), screen.size() - picture.size() + QSize(1, 1));
-    for (int y = possible.top(); y <= possible.bottom(); ++y)
-        for (int x = possible.left(); x <= possible.right(); ++x)
-            if (showsAt({ x, y }))
-                return true;
-    return false;
-}
-
-// Drawn from the pictures at twice the size, pixel for pixel: sharp, where the ordinary pictures
-// doubled would show blocks along every curve. Across the window the places are those of ratio 1
-// in logical pixels; up and down they are looked for, as the window manager may still be giving the
-// window its height when it is measured.
-TEST_F(RealProgramAtTwiceThePixelRatio, DrawsTheCardsAndTheBanknotesFromTheirSharpPictures)
-{
-    StartGame({}, { QStringLiteral("QT_SCALE_FACTOR=2") });
-    QRect area;
-    QImage screen;
-    ASSERT_TRUE(waitUntil(8000, [&] {
-        screen = Screenshot();
-        area = InnerArea(screen);
-        return area.width() > screenSize.width() * 9 / 10 && area.height() > screenSize.height() * 8 / 10;
-    })) << "the window should open maximised";
-    const int W = area.width() / 2, H = area.height() / 2;
-    const auto column = [&](int left) { return QRect(area.left() + 2 * left, area.top(), 1, area.height()); };
-
-    const QImage note = QImage(QStringLiteral(":/note100@2x.png")).convertToFormat(QImage::Format_ARGB32);
-    ASSERT_EQ(note.size(), QSize(320, 160));
-    EXPECT_TRUE(waitUntil(5000, [&] {
-        screen = Screenshot();
-        return Shows(screen, column(W - 190), note);
-    })) << "the 100 Kč note should be its sharp picture";
-
-    Click(QPoint(2 * (W - 318 + 60), 2 * (H - 123 + 16)));
-    ASSERT_TRUE(waitUntil(5000, [&] {
-        screen = Screenshot();
-        return coveredShare(screen, QRect(area.left() + 16, area.top() + area.height() / 2 + 80, 240, 200)) > 0.9;
-    })) << "the player's first card should lie under his points";
-    const QImage grid = QImage(QStringLiteral(":/cards@2x.png")).convertToFormat(QImage::Format_ARGB32);
-    bool sharp = false;
-    for (int n = 0; n < 32 && !sharp; ++n)
-        sharp = Shows(screen, column(8), grid.copy(240 * (n % 8), 400 * (n / 8), 240, 400));
-    if (!sharp)
-        screen.save(QStringLiteral("/tmp/ixa-xvfb-ratio2-failed.png"));
-    EXPECT_TRUE(sharp) << "the card should be a cell of the sharp grid";
-    CloseAndExpectACleanEnd();
-}
-
 // A game with the keyboard alone, then F1 and Alt+S: the chart shows the purse's green line and the
 // red line of the starting amount.
 TEST_F(RealProgram, AGamePlayedWithTheKeyboardShowsInTheChartOpenedFromF1)
@@ -564,5 +389,192 @@ TEST_F(RealProgram, AGamePlayedWithTheKeyboardShowsInTheChartOpenedFromF1)
     Key(QStringLiteral("Return")); // OK of the information window
     CloseAndExpectACleanEnd();
 }
+
+// What a program holds a second after its window is on the screen: its peak resident memory, less
+// the pages of its own executable (the test build's sanitizers make the game's code, and their own
+// data about it, megabytes larger than a real build's; that is not memory the game fills).
+qint64 SettledPeakKb(Child& child, const QString& executable)
+{
+    QThread::msleep(1000);
+    const QString proc = QStringLiteral("/proc/%1/").arg(child.process().processId());
+    QFile status(proc + QStringLiteral("status"));
+    qint64 peak = 0;
+    if (status.open(QIODevice::ReadOnly))
+        for (const QByteArray& line : status.readAll().split('\n'))
+            if (line.startsWith("VmHWM:"))
+                peak = line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    QFile maps(proc + QStringLiteral("smaps"));
+    const QByteArray own = QFileInfo(executable).canonicalFilePath().toUtf8();
+    qint64 image = 0;
+    bool inImage = false;
+    if (maps.open(QIODevice::ReadOnly))
+        for (const QByteArray& line : maps.readAll().split('\n')) {
+            const QList<QByteArray> fields = line.simplified().split(' ');
+            if (fields.value(0).contains('-') && !fields.value(0).endsWith(':'))
+                inImage = fields.size() >= 6 && fields.value(5) == own;
+            else if (inImage && line.startsWith("Rss:"))
+                image += fields.value(1).toLongLong();
+        }
+    return peak - image;
+}
+
+// Pictures are decoded when they are first drawn, and a drawing surface costs nothing while nothing
+// is drawn on it: the game on the screen holds hardly more than an empty Qt window. The card grid
+// decoded at start-up alone would break the limit.
+TEST_F(RealProgram, HoldsHardlyMoreMemoryThanAnEmptyWindow)
+{
+    // The sanitizer's bookkeeping grows with every allocation, and it keeps freed memory back for a
+    // while: here both would count as the program's own.
+    QProcessEnvironment lean;
+    lean.insert(
+        QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0:malloc_context_size=0:quarantine_size_mb=0"));
+    std::unique_ptr<Child> bare = Launch(QStringLiteral(IXA_BARE), QStringLiteral("Bare"), {}, lean);
+    ASSERT_FALSE(HasFailure());
+    const qint64 floor = SettledPeakKb(*bare, QStringLiteral(IXA_BARE));
+    bare->stop();
+
+    StartGame({}, lean);
+    const qint64 game = SettledPeakKb(*ixa, QStringLiteral(IXA_BINARY));
+    ASSERT_GT(floor, 0);
+
+    EXPECT_LE(game * 100, floor * 110) << "the game holds " << game << " kB, an empty window " << floor << " kB";
+}
+
+// The same screen at twice the pixel ratio: 2048 x 1536 device pixels, 1024 x 768 logical ones.
+class RealProgramAtTwiceThePixelRatio : public RealProgram {
+protected:
+    QSize ScreenSize() const override { return { 2 * ScreenWidth, 2 * ScreenHeight }; }
+};
+
+// Whether the picture lies on the screen, equal to it wherever the picture is opaque, with its top
+// left corner anywhere in `corners`.
+bool Shows(const QImage& screen, const QRect& corners, const QImage& picture)
+{
+    const auto showsAt = [&](QPoint at) {
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x) {
+                const QRgb p = picture.pixel(x, y);
+                if (qAlpha(p) == 255 && screen.pixel(at.x() + x, at.y() + y) != p)
+                    return false;
+            }
+        return true;
+    };
+    const QRect possible = corners & QRect(QPoint(0, 0), screen.size() - picture.size() + QSize(1, 1));
+    for (int y = possible.top(); y <= possible.bottom(); ++y)
+        for (int x = possible.left(); x <= possible.right(); ++x)
+            if (showsAt({ x, y }))
+                return true;
+    return false;
+}
+
+// Drawn from the pictures at twice the size, pixel for pixel: sharp, where the ordinary pictures
+// doubled would show blocks along every curve. Across the window the places are those of ratio 1
+// in logical pixels; up and down they are looked for, as the window manager may still be giving the
+// window its height when it is measured.
+TEST_F(RealProgramAtTwiceThePixelRatio, DrawsTheCardsAndTheBanknotesFromTheirSharpPictures)
+{
+    QProcessEnvironment twice;
+    twice.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("2"));
+    StartGame({}, twice);
+    QRect area;
+    QImage screen;
+    ASSERT_TRUE(waitUntil(8000, [&] {
+        screen = Screenshot();
+        area = InnerArea(screen);
+        return area.width() > ScreenSize().width() * 9 / 10 && area.height() > ScreenSize().height() * 8 / 10;
+    })) << "the window should open maximised";
+    const int W = area.width() / 2, H = area.height() / 2;
+    const auto column = [&](int left) { return QRect(area.left() + 2 * left, area.top(), 1, area.height()); };
+
+    const QImage note = QImage(QStringLiteral(":/note100@2x.png")).convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(note.size(), QSize(320, 160));
+    EXPECT_TRUE(waitUntil(5000, [&] {
+        screen = Screenshot();
+        return Shows(screen, column(W - 190), note);
+    })) << "the 100 Kč note should be its sharp picture";
+
+    Click(QPoint(2 * (W - 318 + 60), 2 * (H - 123 + 16)));
+    ASSERT_TRUE(waitUntil(5000, [&] {
+        screen = Screenshot();
+        return coveredShare(screen, QRect(area.left() + 16, area.top() + area.height() / 2 + 80, 240, 200)) > 0.9;
+    })) << "the player's first card should lie under his points";
+    const QImage grid = QImage(QStringLiteral(":/cards@2x.png")).convertToFormat(QImage::Format_ARGB32);
+    bool sharp = false;
+    for (int n = 0; n < 32 && !sharp; ++n)
+        sharp = Shows(screen, column(8), grid.copy(240 * (n % 8), 400 * (n / 8), 240, 400));
+    if (!sharp)
+        screen.save(QStringLiteral("/tmp/ixa-xvfb-ratio2-failed.png"));
+    EXPECT_TRUE(sharp) << "the card should be a cell of the sharp grid";
+    CloseAndExpectACleanEnd();
+}
+
+// ---- Faults the game survives ----
+
+// The smallest screen the game is made for, and one of the largest.
+class RealProgramOnScreen : public RealProgram, public ::testing::WithParamInterface<QSize> {
+protected:
+    QSize ScreenSize() const override { return GetParam(); }
+};
+
+TEST_P(RealProgramOnScreen, OpensTheTableAndEndsCleanly)
+{
+    StartGame();
+    Seen seen;
+    QImage screen;
+    waitUntil(15000, [&] {
+        screen = Screenshot();
+        seen = look(screen);
+        return seen.greenShare > 0.7;
+    });
+    EXPECT_GT(seen.greenShare, 0.7) << "the table should fill the screen";
+    CloseAndExpectACleanEnd();
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, RealProgramOnScreen, ::testing::Values(QSize(800, 600), QSize(7680, 4320)),
+    [](const ::testing::TestParamInfo<QSize>& screen) {
+        return std::to_string(screen.param.width()) + "x" + std::to_string(screen.param.height());
+    });
+
+TEST_F(RealProgram, WithoutAnyFontTheTableStillOpensAndCloses)
+{
+    const QString noFonts = scratch.filePath(QStringLiteral("fonts.conf"));
+    QFile config(noFonts);
+    ASSERT_TRUE(config.open(QIODevice::WriteOnly));
+    config.write("<?xml version=\"1.0\"?>\n<fontconfig></fontconfig>\n");
+    config.close();
+    QProcessEnvironment more;
+    more.insert(QStringLiteral("FONTCONFIG_FILE"), noFonts);
+    StartGame({}, more);
+    EXPECT_TRUE(waitUntil(8000, [&] { return look(Screenshot()).greenShare > 0.7; }));
+    CloseAndExpectACleanEnd();
+}
+
+// With its display gone the program cannot go on: it says so and ends at once, never spinning.
+TEST_F(RealProgram, TheXConnectionLostEndsTheProgramWithAMessage)
+{
+    StartGame();
+    windowManager.reset();
+    xvfb->stop();
+    EXPECT_TRUE(ixa->process().waitForFinished(10000)) << "the program outlived its display";
+    ExpectAnEnd(1);
+    EXPECT_NE(errors().find("X11 connection broke"), std::string::npos) << errors();
+}
+
+#ifdef IXA_HAVE_XCB
+// Another program destroys the table's window: the run ends as a closed table ends it, without
+// the pay-out question, which could no longer be shown anywhere.
+TEST_F(RealProgram, TheTableDestroyedByAnotherProgramEndsTheRun)
+{
+    StartGame({ QStringLiteral("50") });
+    xcb_connection_t* other = xcb_connect(x.value(QStringLiteral("DISPLAY")).toLatin1().constData(), nullptr);
+    ASSERT_EQ(xcb_connection_has_error(other), 0);
+    xcb_generic_error_t* error = xcb_request_check(other, xcb_destroy_window_checked(other, window.toUInt()));
+    EXPECT_EQ(error, nullptr);
+    free(error);
+    xcb_disconnect(other);
+    EXPECT_TRUE(ixa->process().waitForFinished(10000)) << "the program lives on without its window";
+    ExpectAnEnd(0);
+}
+#endif
 
 } // namespace

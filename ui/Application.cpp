@@ -8,8 +8,13 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPointer>
+#include <QSocketNotifier>
 
 #include <cstdint>
+
+#include <signal.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 Application::Application(int& argc, char** argv)
     : QApplication(argc, argv)
@@ -33,6 +38,43 @@ Application::Application(int& argc, char** argv)
 
     setWindowIcon(Pictures::Icon());
     installNativeEventFilter(&destroyedWindowWatch_);
+    watchTerminationSignals();
+}
+
+namespace {
+// The signal handler can reach nothing but this pipe; the event loop reads its other end.
+int terminationPipe[2] = { -1, -1 };
+
+void onTerminationSignal(int)
+{
+    const char signalled = 1;
+    [[maybe_unused]] const auto written = ::write(terminationPipe[1], &signalled, 1);
+}
+} // namespace
+
+void Application::watchTerminationSignals()
+{
+    if (terminationPipe[0] >= 0 || ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, terminationPipe) != 0)
+        return;
+    auto* notifier = new QSocketNotifier(terminationPipe[0], QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, [] {
+        char signalled = 0;
+        [[maybe_unused]] const auto read = ::read(terminationPipe[0], &signalled, 1);
+        DiscardAllForms();
+    });
+    struct sigaction action = {};
+    action.sa_handler = onTerminationSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (const int signal : { SIGTERM, SIGINT, SIGHUP })
+        sigaction(signal, &action, nullptr);
+}
+
+void Application::DiscardAllForms()
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* form = qobject_cast<Form*>(window))
+            form->Discard();
 }
 
 QString Application::CommandText(int argc, char** argv)
@@ -80,6 +122,6 @@ bool DestroyedWindowWatch::nativeEventFilter(const QByteArray& eventType, void* 
     // A window the toolkit replaced or destroyed itself is no longer any form's current one.
     for (QWidget* window : QApplication::topLevelWidgets())
         if (auto* form = qobject_cast<Form*>(window); form && form->internalWinId() == event->window)
-            form->WindowDestroyed();
+            form->Discard();
     return false;
 }

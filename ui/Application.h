@@ -22,7 +22,14 @@ public:
 
     bool notify(QObject* receiver, QEvent* event) override;
 
+    // Every loaded window goes without its unload handler, which ends the run.
+    static void DiscardAllForms();
+
 private:
+    // A termination signal (the session ending, Ctrl+C, kill) ends the run at once: nobody is
+    // there to answer the pay-out question.
+    void watchTerminationSignals();
+
     QTranslator qtTranslator_;
     DestroyedWindowWatch destroyedWindowWatch_;
 };

@@ -112,7 +112,7 @@ void Form::paintEvent(QPaintEvent* event)
     QWidget::paintEvent(event);
 }
 
-void Form::WindowDestroyed()
+void Form::Discard()
 {
     if (!loaded_)
         return;

@@ -61,9 +61,9 @@ public:
     // Called by the application before the key goes to the focused control.
     void PreviewKey(QKeyEvent& event);
 
-    // Another program destroyed the window: nothing can be shown or asked on it any more, so it
-    // goes without its unload handler.
-    void WindowDestroyed();
+    // Unloaded without its unload handler, when nothing can be asked any more: another program
+    // destroyed the window, or the run is ending on a termination signal.
+    void Discard();
 
 signals:
     // The window was hidden or unloaded: a modal show is over.
