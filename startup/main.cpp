@@ -1,4 +1,4 @@
-#include "table/frmStul.h"
+#include "startup/modIxa.h"
 #include "ui/Application.h"
 
 int main(int argc, char** argv)
@@ -6,7 +6,6 @@ int main(int argc, char** argv)
     Application app(argc, argv);
     Platform platform;
     platform.CommandLine = Application::CommandText(argc, argv);
-    auto* stul = new frmStul(platform);
-    stul->Show();
+    modIxa::Main(platform);
     return app.exec();
 }

@@ -120,7 +120,10 @@ void frmStul::tmrZmiz_Timer()
     tmrZmiz->SetEnabled(false);
 }
 
-void frmStul::cmdKonec_Click()
+void frmStul::PozastavTahBehem(const std::function<void()>& modalniOkno)
 {
-    Unload();
+    const bool tahBezel = tmrTah->Enabled();
+    tmrTah->SetEnabled(false);
+    modalniOkno();
+    tmrTah->SetEnabled(tahBezel);
 }

@@ -5,6 +5,7 @@
 #include "ui/frmStulDesign.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 class frmStul : public frmStulDesign {
@@ -21,6 +22,8 @@ public:
 protected:
     void Form_Load() override;
     void Form_Resize() override;
+    void Form_KeyDown(std::int16_t KeyCode, std::int16_t Shift) override;
+    void Form_Unload(bool& Cancel) override;
 
 private:
     // Game flow
@@ -43,6 +46,10 @@ private:
 
     // Closing
     void cmdKonec_Click();
+
+    // Opens a modal window with the computer's turn paused; the turn goes on where it stood
+    // once the window is gone.
+    void PozastavTahBehem(const std::function<void()>& modalniOkno);
 
     std::unique_ptr<clsHra21> Hra_;
     bool HracNaTahu = false;

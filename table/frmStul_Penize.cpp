@@ -14,8 +14,9 @@ constexpr std::int64_t NejvetsiCastka = std::numeric_limits<std::int32_t>::max()
 
 void frmStul::cmdBankovka_MouseDown(std::int16_t Index, std::int16_t Button, std::int16_t, float, float)
 {
-    // The stake can change only while the player holds exactly one card.
-    if (Hra().PocetMychKaret() != 1)
+    // The stake can change only while the player holds exactly one card, and only in the
+    // player's own turn: once the bank's cards are showing, the outcome is no longer open.
+    if (!HracNaTahu || Hra().PocetMychKaret() != 1)
         return;
     const std::int32_t r = HodnotaBankovkyOf(Index);
     if (Button == MouseButton::Left) {

@@ -2,6 +2,8 @@
 // change of the window's size. Each step may read the places set by the steps before it.
 #include "table/frmStul.h"
 
+#include "ui/NumberText.h"
+
 namespace {
 constexpr int Okraj = 8; // to the window's edges and between the controls of a column
 constexpr int MeziBankovkami = 2; // between two banknotes
@@ -13,10 +15,11 @@ void frmStul::Form_Resize()
     const int W = ScaleWidth();
     const int H = ScaleHeight();
 
-    lblNapoveda->Move((W - lblNapoveda->Width()) / 2, Okraj);
+    // Halves are worked out in floating point and go to the even pixel.
+    lblNapoveda->Move(CLng((W - lblNapoveda->Width()) / 2.0), Okraj);
     lblBody_PC->Move(Okraj, Okraj);
     lblBody_PC->SetVisible(true);
-    lblBody_JA->Move(Okraj, H / 2);
+    lblBody_JA->Move(Okraj, CLng(H / 2.0));
     lblBody_JA->SetVisible(true);
     lblPenezenka->Move(W - PravySloupec, H - lblPenezenka->Height() - Okraj);
     lblPenezenka->SetVisible(true);

@@ -7,7 +7,9 @@
 #include "history/Penezenka.h"
 #include "table/frmStul.h"
 
+#include <QApplication>
 #include <QPointer>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -21,12 +23,21 @@ protected:
     {
         if (stul)
             delete stul.data();
+        // The windows the table opened on its way out.
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (qobject_cast<Form*>(window))
+                delete window;
     }
 
     void Start(const QString& commandLine = QString())
     {
         platform.CommandLine = commandLine;
         platform.forms.OnLastUnloaded = [this] { programEnded = true; };
+        // A real question box would wait for a player who is not there.
+        platform.msgBox.AnswerWith([](const QString& prompt) {
+            ADD_FAILURE() << "unexpected question: " << prompt.toStdString();
+            return MessageBox::Answer::No;
+        });
         stul = new frmStul(platform);
         stul->Show();
     }
@@ -47,6 +58,17 @@ protected:
     void Stake(std::int16_t index, Qt::MouseButton button = Qt::LeftButton)
     {
         QTest::mouseClick(&stul->cmdBankovka(index), button);
+    }
+
+    // Alt with the underlined letter: the button shows itself pressed for a moment, then clicks.
+    void AccessKey(Qt::Key key, CommandButton* button)
+    {
+        QApplication::setActiveWindow(stul);
+        QSignalSpy clicks(button, &CommandButton::Click);
+        QTest::keyClick(stul, key, Qt::AltModifier);
+        if (clicks.isEmpty())
+            clicks.wait(1000);
+        ASSERT_EQ(clicks.count(), 1);
     }
 
     void DrawFromDeck() { QTest::mouseClick(stul->cmdRub, Qt::LeftButton); }

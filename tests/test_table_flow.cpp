@@ -249,19 +249,3 @@ TEST_F(TableTest, StartsRuinedWithoutMoney)
         delete stul.data();
     }
 }
-
-TEST_F(TableTest, KonecAndTheCloseBoxEndTheRunFromAnyState)
-{
-    Start();
-    Deal({ K(Desitka) });
-    QTest::mouseClick(stul->cmdKonec, Qt::LeftButton);
-    EXPECT_TRUE(programEnded);
-    EXPECT_FALSE(stul->isVisible());
-
-    programEnded = false;
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    ASSERT_TRUE(stul.isNull());
-    Start();
-    EXPECT_TRUE(stul->close());
-    EXPECT_TRUE(programEnded);
-}

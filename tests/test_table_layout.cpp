@@ -1,6 +1,8 @@
 // The table's layout for any window size.
 #include "TableFixture.h"
 
+#include <cmath>
+
 namespace {
 QPoint at(const QWidget* w)
 {
@@ -34,7 +36,7 @@ TEST_F(TableLayout, MatchesTheWorkedExampleToThePixel)
     EXPECT_EQ(at(stul->cmdRozdej), QPoint(682, 577));
     EXPECT_EQ(at(stul->cmdRub), QPoint(682, 369));
     EXPECT_EQ(at(stul->cmdKonec), QPoint(951, 8));
-    EXPECT_EQ(stul->lblNapoveda->x(), (1000 - stul->lblNapoveda->width()) / 2);
+    EXPECT_EQ(stul->lblNapoveda->x(), std::nearbyint((1000 - stul->lblNapoveda->width()) / 2.0));
     EXPECT_EQ(stul->lblNapoveda->y(), 8);
     // Sizes are the design's.
     EXPECT_EQ(stul->cmdRub->size(), QSize(120, 200));
@@ -89,4 +91,14 @@ TEST_F(TableLayout, ALaterPassKeepsTheDeckAndTheRevolverAsTheGameLeftThem)
     stul->resize(1000, 700);
     EXPECT_TRUE(stul->cmdRub->Visible());
     EXPECT_FALSE(stul->picRevolver->Visible());
+}
+
+// Halves of a pixel go to the even neighbour: 351.5 is 352, and so is 350.5 rounded the other way.
+TEST_F(TableLayout, HalvesOfAnOddSizeGoToTheEvenPixel)
+{
+    Start(QSize(1000, 703));
+    EXPECT_EQ(at(stul->lblBody_JA), QPoint(8, 352));
+    stul->resize(stul->lblNapoveda->width() + 559, 701);
+    EXPECT_EQ(stul->lblNapoveda->x(), 280);
+    EXPECT_EQ(at(stul->lblBody_JA), QPoint(8, 350));
 }

@@ -1,0 +1,25 @@
+// Closing the table: the pay-out question, and the hand-over to the last screen.
+#include "table/frmStul.h"
+
+#include "history/Penezenka.h"
+#include "payout/frmPlocha.h"
+
+void frmStul::cmdKonec_Click()
+{
+    Unload();
+}
+
+void frmStul::Form_Unload(bool& Cancel)
+{
+    Cancel = false;
+    PozastavTahBehem([&] {
+        if (Penezenka > 0
+            && platform.msgBox.AskYesNo(this, QStringLiteral("Opravdu mám vyplatit výhru ?")) == MessageBox::Answer::No)
+            Cancel = true;
+        if (!Cancel) {
+            // A stake still on the table is forfeited: the player's share left the purse with it.
+            Hide();
+            (new frmPlocha(platform, cmdBankovka, *this))->Show();
+        }
+    });
+}

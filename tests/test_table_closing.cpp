@@ -1,0 +1,95 @@
+// Leaving the table: the pay-out question, a No that changes nothing, and the way to the last
+// screen, with the computer's turn paused while the question is open.
+#include "TableFixture.h"
+
+#include "payout/frmPlocha.h"
+
+namespace {
+frmPlocha* PayOutScreen()
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* plocha = qobject_cast<frmPlocha*>(window); plocha && plocha->isVisible())
+            return plocha;
+    return nullptr;
+}
+} // namespace
+
+class Closing : public TableTest {
+protected:
+    // Answers the question, and notes what the table looked like while it was open.
+    void Answer(MessageBox::Answer answer)
+    {
+        platform.msgBox.AnswerWith([this, answer](const QString&) {
+            turnRanWhileAsked = stul->tmrTah->Enabled() || stul->tmrTah->Tick();
+            return answer;
+        });
+    }
+
+    bool turnRanWhileAsked = false;
+};
+
+TEST_F(Closing, ThePayOutIsOfferedOnlyWithMoneyInThePurse)
+{
+    struct Case {
+        const char* argument;
+        bool asked;
+    };
+    for (const Case c : { Case { "10", true }, Case { "0", false }, Case { "-5", false } }) {
+        SCOPED_TRACE(c.argument);
+        Start(QString::fromLatin1(c.argument));
+        Answer(MessageBox::Answer::Yes);
+        // In the ruin display the focus is on "Konec": Enter presses it.
+        QTest::keyClick(c.asked ? static_cast<QWidget*>(stul->cmdKonec) : stul->focusWidget(), Qt::Key_Return);
+        EXPECT_EQ(platform.msgBox.Asked(),
+            c.asked ? QStringList { QStringLiteral("Opravdu mám vyplatit výhru ?") } : QStringList {});
+        EXPECT_FALSE(stul->isVisible());
+        EXPECT_FALSE(stul->IsLoaded());
+        EXPECT_NE(PayOutScreen(), nullptr);
+        TearDown();
+        platform.msgBox = MessageBox();
+    }
+}
+
+TEST_F(Closing, NoDuringTheComputersTurnPausesItAndLetsItGoOnAtTheNextTick)
+{
+    Start();
+    Deal({ K(Desitka, Listy), K(Devitka, Kule), K(Desitka, Srdce), K(Sedma, Zaludy), K(Osma, Listy) });
+    Stake(0);
+    DrawFromDeck();
+    Stand();
+    ScriptThresholds({ 17 });
+    stul->tmrTah->Tick();
+    ASSERT_EQ(stul->Hra().PocetPCKaret(), 1);
+
+    Answer(MessageBox::Answer::No);
+    QTest::mouseClick(stul->cmdKonec, Qt::LeftButton);
+    EXPECT_FALSE(turnRanWhileAsked);
+    EXPECT_TRUE(stul->isVisible());
+    EXPECT_TRUE(stul->tmrTah->Enabled());
+    EXPECT_EQ(stul->Hra().PocetPCKaret(), 1);
+    EXPECT_EQ(PayOutScreen(), nullptr);
+
+    ScriptThresholds({ 17, 17 });
+    EXPECT_EQ(PlayComputersTurn(), 2);
+    EXPECT_EQ(stul->Hra().PocetPCKaret(), 2);
+    EXPECT_EQ(Penezenka, 1100);
+
+    // Between games the timer stays off, asked by the close box as by "Konec".
+    EXPECT_FALSE(stul->close());
+    EXPECT_FALSE(turnRanWhileAsked);
+    EXPECT_FALSE(stul->tmrTah->Enabled());
+    EXPECT_TRUE(stul->cmdRozdej->Enabled());
+    EXPECT_EQ(platform.msgBox.Asked().size(), 2);
+}
+
+TEST_F(Closing, YesWithAStakeOnTheTableForfeitsTheStake)
+{
+    Start();
+    Deal({ K(Desitka, Listy) });
+    Stake(2);
+    Answer(MessageBox::Answer::Yes);
+    EXPECT_TRUE(stul->close());
+    EXPECT_FALSE(stul->isVisible());
+    EXPECT_NE(PayOutScreen(), nullptr);
+    EXPECT_FALSE(programEnded);
+}
