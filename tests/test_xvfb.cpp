@@ -15,6 +15,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -335,6 +336,69 @@ TEST_F(RealProgram, AWholeGameCanBePlayedWithTheMouse)
         screen.save(QStringLiteral("/tmp/ixa-xvfb-game-failed.png"));
     EXPECT_TRUE(settled) << "the bank's turn should end and settle the stake";
     CloseAndExpectACleanEnd();
+}
+
+// The player closes the table and takes the pay-out: the desktop comes back as it was, with 300 Kč
+// in banknotes lying in the middle of it, until a key ends the program.
+TEST_F(RealProgram, ThePayOutLiesOverTheDesktopAsItWasUntilAKeyEndsTheProgram)
+{
+    // A desktop to recognise: a gradient with stripes on the root window.
+    QImage picture(ScreenWidth, ScreenHeight, QImage::Format_RGB32);
+    for (int y = 0; y < ScreenHeight; ++y)
+        for (int x = 0; x < ScreenWidth; ++x)
+            picture.setPixel(x, y, qRgb(x / 8, (x / 32 % 2) * 90 + 40, 255 - y / 4));
+    const QString file = scratch.filePath(QStringLiteral("desktop.png"));
+    ASSERT_TRUE(picture.save(file));
+    if (tool("display").isEmpty())
+        GTEST_SKIP() << "display is not installed";
+    run(tool("display"), { QStringLiteral("-window"), QStringLiteral("root"), file }, x);
+    const QImage desktop = Screenshot();
+    ASSERT_EQ(desktop.pixel(600, 500), picture.pixel(600, 500)) << "the desktop picture did not take";
+
+    StartGame({ QStringLiteral("3") });
+    xdotool({ QStringLiteral("windowactivate"), QStringLiteral("--sync"), window });
+    xdotool({ QStringLiteral("key"), QStringLiteral("alt+F4") });
+    // The question has the game's title too: the table and the question.
+    ASSERT_TRUE(waitUntil(10000, [&] {
+        return xdotool({ QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                           QStringLiteral("^Ixa$") })
+                   .trimmed()
+                   .split('\n')
+                   .size()
+            == 2;
+    })) << "no pay-out question";
+    xdotool({ QStringLiteral("key"), QStringLiteral("Return") });
+
+    // Notes lie only where they may fall: at least 50 pixels inside each edge.
+    const QRect middle(50, 50, ScreenWidth - 285 + 185, ScreenHeight - 180 + 80);
+    const auto changed = [&](const QImage& screen) {
+        int inside = 0, outside = 0;
+        for (int y = 0; y < ScreenHeight; ++y)
+            for (int x = 0; x < ScreenWidth; ++x)
+                if (screen.pixel(x, y) != desktop.pixel(x, y))
+                    ++(middle.contains(x, y) ? inside : outside);
+        return std::pair { inside, outside };
+    };
+    QImage screen;
+    const bool paid = waitUntil(15000, [&] {
+        screen = Screenshot();
+        const auto [inside, outside] = changed(screen);
+        return outside == 0 && inside >= 160 * 80 * 9 / 10;
+    });
+    const auto [inside, outside] = changed(screen);
+    if (!paid)
+        screen.save(QStringLiteral("/tmp/ixa-xvfb-payout-failed.png"));
+    EXPECT_TRUE(paid) << inside << " pixels changed in the middle, " << outside << " around it";
+    EXPECT_LE(inside, 3 * 160 * 80) << "three 100 Kč notes";
+    EXPECT_TRUE(ixa->running());
+
+    xdotool({ QStringLiteral("key"), QStringLiteral("space") });
+    const bool ended = waitUntil(10000, [&] { return !ixa->running() || ixa->process().waitForFinished(200); });
+    ASSERT_TRUE(ended) << "a key should end the program\n" << errors();
+    EXPECT_EQ(ixa->process().exitStatus(), QProcess::NormalExit) << errors();
+    EXPECT_EQ(ixa->process().exitCode(), 0) << errors();
+    EXPECT_EQ(errors().find("Sanitizer"), std::string::npos) << errors();
+    EXPECT_EQ(errors().find("runtime error"), std::string::npos) << errors();
 }
 
 } // namespace

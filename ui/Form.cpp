@@ -49,7 +49,9 @@ void Form::showNow()
 {
     if (startState_ == StartState::Maximized && (windowFlags() & Qt::FramelessWindowHint)) {
         // Without a window manager it keeps the geometry it was given: its load handler gives the screen's.
+        // Covering everything, it is the window the keys are meant for.
         showFullScreen();
+        activateWindow();
     } else if (startState_ == StartState::Maximized) {
         // Without a window manager a maximised window keeps its size: give it the screen's first.
         if (const QScreen* screen = QGuiApplication::primaryScreen(); screen && !isVisible())
