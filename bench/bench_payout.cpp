@@ -11,6 +11,8 @@
 
 #include <QElapsedTimer>
 
+#include <sys/resource.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -19,6 +21,14 @@ namespace {
 double msSince(const QElapsedTimer& clock)
 {
     return static_cast<double>(clock.nsecsElapsed()) / 1e6;
+}
+
+// The most memory the program has held so far.
+double peakMegabytes()
+{
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_maxrss) / 1024;
 }
 } // namespace
 
@@ -35,8 +45,8 @@ int main(int argc, char** argv)
 
     const std::int32_t W = platform.screen.Width(), H = platform.screen.Height();
     std::printf("screen %d x %d pixels, platform %s\n", W / 15, H / 15, qPrintable(QGuiApplication::platformName()));
-    std::printf("%14s %9s %8s | %11s %8s %8s %8s | %14s\n", "purse (Kč)", "notes", "painted", "screen (ms)", "plan",
-        "cull", "paint", "every note (ms)");
+    std::printf("%14s %9s %8s | %11s %8s %8s %8s | %15s | %7s\n", "purse (Kč)", "notes", "painted", "screen (ms)",
+        "plan", "cull", "paint", "every note (ms)", "peak MB");
 
     double msPerNote = 0;
     for (const std::int32_t purse : { 100, 1000000, 99999900, 2147483600 }) {
@@ -85,8 +95,8 @@ int main(int argc, char** argv)
         } else {
             std::snprintf(every, sizeof every, "(about %.0f s)", expected / 1000);
         }
-        std::printf("%14d %9zu %8ld | %11.1f %8.1f %8.1f %8.1f | %14s\n", purse, plan.size(),
-            static_cast<long>(painted), screenMs, planMs, cullMs, paintMs, every);
+        std::printf("%14d %9zu %8ld | %11.1f %8.1f %8.1f %8.1f | %15s | %7.1f\n", purse, plan.size(),
+            static_cast<long>(painted), screenMs, planMs, cullMs, paintMs, every, peakMegabytes());
     }
     return 0;
 }

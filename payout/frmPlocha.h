@@ -11,8 +11,8 @@
 class frmPlocha : public frmPlochaDesign {
     Q_OBJECT
 public:
-    // The banknote pictures are those of the table's buttons; unloading this screen unloads the
-    // table, if it is still there.
+    // The banknote pictures are those of the table's buttons, read while the screen loads and the
+    // table is still there; unloading this screen unloads the table, if it is still there.
     frmPlocha(Platform& platform, const ControlArray<GraphicalButton>& cmdBankovka, Form& frmStul);
 
 protected:
