@@ -3,13 +3,14 @@
 
 IXA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
-# Build: compiler, CMake, Qt 6 and GoogleTest. Run: the Arial-compatible font with Czech glyphs,
-# Qt's Czech texts. Tests and headless runs: a virtual X server, xdotool to close windows, a
-# window manager so that maximised windows behave as on a desktop, ImageMagick's import for
-# screenshots, and a Czech locale (a decimal comma the game's numbers must not follow).
+# Build: compiler, CMake, Qt 6, GoogleTest, and XCB to ask the X11 window manager whether the
+# table is gone. Run: the Arial-compatible font with Czech glyphs, Qt's Czech texts. Tests and
+# headless runs: a virtual X server, xdotool to close windows, a window manager so that maximised
+# windows behave as on a desktop, ImageMagick's import for screenshots (and display for a desktop
+# picture), and a Czech locale (a decimal comma the game's numbers must not follow).
 IXA_PACKAGES=(
   g++ cmake make
-  qt6-base-dev qt6-translations-l10n
+  qt6-base-dev qt6-translations-l10n libxcb1-dev
   libgtest-dev libgmock-dev
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth xdotool openbox imagemagick locales
