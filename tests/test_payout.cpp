@@ -178,14 +178,14 @@ TEST_F(PayoutScreen, ARefusedCaptureStillGivesADarkScreenWithTheNotes)
 
 // The screen paints only the notes that can still be seen; the picture must be the very one that
 // painting every note in order gives, to the pixel, corners that let the ones beneath shine through
-// included. The small screen piles hundreds of notes on almost the same spot.
+// included. The small screen piles some two hundred notes on almost the same spot.
 TEST_F(PayoutScreen, PaintingOnlyTheVisibleNotesGivesThePictureOfPaintingThemAll)
 {
     struct Case {
         QSize screen;
         std::int32_t purse;
     };
-    for (const Case& c : { Case { { Width, Height }, 3000000 }, Case { { 286, 181 }, 60000 } }) {
+    for (const Case& c : { Case { { Width, Height }, 3000000 }, Case { { 286, 181 }, 300000 } }) {
         SCOPED_TRACE(c.purse);
         platform.screen.SetSizePixels(c.screen.width(), c.screen.height());
         platform.rnd.Seed(7);
