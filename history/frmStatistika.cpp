@@ -1,6 +1,52 @@
 #include "history/frmStatistika.h"
 
+#include "history/History.h"
+#include "history/Penezenka.h"
+#include "ui/Drawing.h"
+#include "ui/NumberText.h"
+
+#include <cstdint>
+
 frmStatistika::frmStatistika(Platform& platform_)
-    : Form(platform_)
+    : frmStatistikaDesign(platform_)
 {
+}
+
+void frmStatistika::Form_Load()
+{
+    const std::int32_t left = IntDiv(CLng(double(platform.screen.Width()) - WidthTwips()), 2);
+    const std::int32_t top = IntDiv(CLng(double(platform.screen.Height()) - HeightTwips()), 2);
+    MoveTwips(left, top);
+}
+
+// The purse after every game, oldest on the left edge and newest on the right, scaled so that the
+// largest amount touches the top and 0 Kč lies on the bottom; the red line is the starting amount.
+void frmStatistika::Form_Resize()
+{
+    const History& historie = TheHistory();
+    const std::int16_t n = historie.celkem();
+    std::int32_t M = 0;
+    for (std::int16_t i = 1; i <= n; ++i)
+        if (historie.Ukaz(i) > M)
+            M = historie.Ukaz(i);
+
+    Drawing& graf = Surface();
+    graf.Cls();
+    if (n <= 1 || HeightTwips() < 600)
+        return;
+
+    graf.SetScaleWidth(n - 1);
+    graf.SetScaleHeight(M);
+    // Heights are worked out in doubles: a starting amount far below zero would overflow M - S.
+    const auto vyska = [M](std::int32_t castka) { return double(M) - double(castka); };
+
+    graf.DrawWidth = 1;
+    graf.SetForeColor(RGB(255, 0, 0));
+    graf.Line(0, vyska(PocatecniPenezenka), graf.ScaleWidth(), vyska(PocatecniPenezenka));
+
+    graf.DrawWidth = 2;
+    graf.SetForeColor(RGB(0, 255, 0));
+    graf.PSet(graf.ScaleWidth(), vyska(historie.Ukaz(1)));
+    for (std::int16_t i = 2; i <= n; ++i)
+        graf.LineTo(graf.ScaleWidth() + 1 - i, vyska(historie.Ukaz(i)));
 }

@@ -1,6 +1,49 @@
 #include "info/frmInfo.h"
 
+#include "history/frmStatistika.h"
+#include "info/Napoveda.h"
+#include "ui/NumberText.h"
+
 frmInfo::frmInfo(Platform& platform_)
-    : Form(platform_)
+    : frmInfoDesign(platform_)
 {
+    txtPravidla->SetText(TextPravidel());
+    txtOvladani->SetText(TextOvladani());
+    connect(cmdPravidla, &CommandButton::Click, this, &frmInfo::cmdPravidla_Click);
+    connect(cmdOvladani, &CommandButton::Click, this, &frmInfo::cmdOvladani_Click);
+    connect(cmdStatistika, &CommandButton::Click, this, &frmInfo::cmdStatistika_Click);
+    connect(cmdOK, &CommandButton::Click, this, &frmInfo::cmdOK_Click);
+}
+
+void frmInfo::Form_Load()
+{
+    // Centred across at the short height, but placed down as if already tall, so that opening a
+    // help text leaves it centred.
+    const std::int32_t left = IntDiv(CLng(double(platform.screen.Width()) - WidthTwips()), 2);
+    const std::int32_t top = IntDiv(CLng(double(platform.screen.Height()) - VyskaSNapovedou), 2);
+    MoveTwips(left, top);
+}
+
+void frmInfo::cmdPravidla_Click()
+{
+    txtOvladani->SetVisible(false);
+    txtPravidla->SetVisible(true);
+    SetHeightTwips(VyskaSNapovedou);
+}
+
+void frmInfo::cmdOvladani_Click()
+{
+    txtPravidla->SetVisible(false);
+    txtOvladani->SetVisible(true);
+    SetHeightTwips(VyskaSNapovedou);
+}
+
+void frmInfo::cmdStatistika_Click()
+{
+    (new frmStatistika(platform))->ShowModal();
+}
+
+void frmInfo::cmdOK_Click()
+{
+    Unload();
 }

@@ -2,10 +2,24 @@
 // the statistics.
 #pragma once
 
-#include "ui/Form.h"
+#include "ui/frmInfoDesign.h"
 
-class frmInfo : public Form {
+#include <cstdint>
+
+class frmInfo : public frmInfoDesign {
     Q_OBJECT
 public:
     explicit frmInfo(Platform& platform);
+
+    // The outer height with a help text open, in twips.
+    static constexpr std::int32_t VyskaSNapovedou = 6900;
+
+protected:
+    void Form_Load() override;
+
+private:
+    void cmdPravidla_Click();
+    void cmdOvladani_Click();
+    void cmdStatistika_Click();
+    void cmdOK_Click();
 };

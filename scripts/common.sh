@@ -3,17 +3,22 @@
 
 IXA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
-# Build: compiler, CMake, Qt 6, GoogleTest, and XCB to ask the X11 window manager whether the
-# table is gone. Run: the Arial-compatible font with Czech glyphs, Qt's Czech texts. Tests and
-# headless runs: a virtual X server, xdotool to close windows, a window manager so that maximised
-# windows behave as on a desktop, ImageMagick's import for screenshots (and display for a desktop
-# picture), and a Czech locale (a decimal comma the game's numbers must not follow).
+# Build: compiler, CMake, Qt 6 and GoogleTest, and XCB (found with pkg-config) to ask the X11
+# window manager whether a closed window is gone. Run: the Arial-compatible font with Czech glyphs,
+# Qt's Czech texts. Tests and headless runs: a virtual X server, xdotool to close windows, a
+# window manager so that maximised windows behave as on a desktop, ImageMagick's import for
+# screenshots and display for a desktop picture, and a Czech locale (a decimal comma the game's
+# numbers must not follow). The installed files are checked with the distribution's validators,
+# the program's hardening with readelf, and the start argument is fuzzed with clang's libFuzzer.
 IXA_PACKAGES=(
   g++ cmake make
-  qt6-base-dev qt6-translations-l10n libxcb1-dev
+  qt6-base-dev qt6-translations-l10n
   libgtest-dev libgmock-dev
   fonts-liberation2 fonts-dejavu-core
-  xvfb xauth xdotool openbox imagemagick locales
+  xvfb xauth xdotool openbox imagemagick locales pkg-config libxcb1-dev
+  weston qt6-wayland
+  desktop-file-utils appstream man-db binutils
+  clang libclang-rt-14-dev
 )
 
 ixa_missing_packages() {
@@ -38,6 +43,13 @@ ixa_install_missing() {
   apt-get update -qq
   # shellcheck disable=SC2086
   apt-get install -y -qq --no-install-recommends $missing
+}
+
+# The optimised, hardened program that scripts/run starts and whose hardening the tests check.
+ixa_build_release() {
+  IXA_RELEASE="$IXA_ROOT/build-release"
+  cmake -S "$IXA_ROOT" -B "$IXA_RELEASE" -DCMAKE_BUILD_TYPE=Release -DIXA_TESTS=OFF >/dev/null
+  cmake --build "$IXA_RELEASE" -j "$(ixa_jobs)"
 }
 
 ixa_jobs() {

@@ -125,5 +125,7 @@ void frmStul::PozastavTahBehem(const std::function<void()>& modalniOkno)
     const bool tahBezel = tmrTah->Enabled();
     tmrTah->SetEnabled(false);
     modalniOkno();
-    tmrTah->SetEnabled(tahBezel);
+    // A stand whose click was already on its way when the window opened may have started the
+    // turn meanwhile; it must not be switched off again.
+    tmrTah->SetEnabled(tahBezel || tmrTah->Enabled());
 }

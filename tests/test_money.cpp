@@ -18,11 +18,13 @@ TEST(StartingPurse, CountsTheArgumentInHundredsOfCrowns)
     };
     const Case cases[] = {
         { "", 1000 }, { "10", 1000 }, { "2.5", 250 }, { "50", 5000 }, { "999999", 99999900 },
-        { "999999.99", 99999999 }, // the largest start: 1 Kč short of 100 million
+        { "999999.99", 99999999 }, // 1 Kč short of 100 million
         { "1000000", 1000 }, // too much gives the default, not the amount
         { "5000000", 1000 }, { "abc", 0 }, { "-5", -500 }, { " 7e1", 7000 }, { "1e400", 1000 },
         { "0.125", 12 }, // 12.5 Kč: a half goes to the even crown
-        { "0.135", 14 }, { "0", 0 }, { "3 4", 300 }, // two arguments joined: the number stops at the blank
+        { "0.135", 14 }, { "2.155", 216 }, // exactly 215.5 Kč, though the nearest double is 2.15499...
+        { "999999.9999999999999999", 100000000 }, // still below the limit, however close
+        { "0", 0 }, { "3 4", 300 }, // two arguments joined: the number stops at the blank
         { "-1e400", std::numeric_limits<std::int32_t>::min() },
         { "-30000000", std::numeric_limits<std::int32_t>::min() }, // its hundredfold is below -2^31
     };

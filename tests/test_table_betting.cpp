@@ -79,3 +79,28 @@ TEST_F(TableTest, AStartBelowTheSmallestAmountStopsThereRuined)
     EXPECT_EQ(stul->lblPenezenka->Caption(), "-2147483648");
     EXPECT_TRUE(stul->picRevolver->Visible());
 }
+
+// A display that cuts off the first digits or the minus sign shows a wrong amount; one that
+// fits keeps the design's font.
+TEST_F(TableTest, AmountsTooLongForTheirDisplaysAreSetSmallerToShowEveryCharacter)
+{
+    const auto expectShown = [](Label* display, const char* amount, bool smaller) {
+        EXPECT_EQ(display->Caption(), amount);
+        const int room = display->contentsRect().width() - display->indent();
+        EXPECT_LE(QFontMetrics(display->font()).horizontalAdvance(display->Caption()), room) << amount;
+        EXPECT_EQ(display->font().pointSizeF() < 20.25, smaller) << amount;
+    };
+    Start(QStringLiteral("-1e400"));
+    expectShown(stul->lblPenezenka, "-2147483648", true);
+    delete stul.data();
+    Start(QStringLiteral("-10000000"));
+    expectShown(stul->lblPenezenka, "-1000000000", true);
+    stul->lblPenezenka->SetCaption(QStringLiteral("2147483647"));
+    expectShown(stul->lblPenezenka, "2147483647", true);
+    stul->lblPenezenka->SetCaption(QStringLiteral("99999999"));
+    expectShown(stul->lblPenezenka, "99999999", false);
+    stul->lblSazka->SetCaption(QStringLiteral("2147483646"));
+    expectShown(stul->lblSazka, "2147483646", true);
+    stul->lblSazka->SetCaption(QStringLiteral("0"));
+    expectShown(stul->lblSazka, "0", false);
+}

@@ -93,3 +93,24 @@ TEST_F(Closing, YesWithAStakeOnTheTableForfeitsTheStake)
     EXPECT_NE(PayOutScreen(), nullptr);
     EXPECT_FALSE(programEnded);
 }
+
+// Closing while the bank plays: the last screen takes over, and no tick of the unfinished turn
+// may reach the table on its way out.
+TEST_F(Closing, YesDuringTheComputersTurnEndsTheTurnForGood)
+{
+    Start();
+    Deal({ K(Desitka, Listy), K(Devitka, Kule), K(Desitka, Srdce), K(Sedma, Zaludy) });
+    Stake(0);
+    DrawFromDeck();
+    Stand();
+    ScriptThresholds({ 17 });
+    stul->tmrTah->Tick();
+    const auto records = TheHistory().celkem();
+
+    Answer(MessageBox::Answer::Yes);
+    EXPECT_TRUE(stul->close());
+    EXPECT_FALSE(stul->tmrTah->Enabled());
+    EXPECT_FALSE(stul->tmrTah->Tick());
+    EXPECT_EQ(TheHistory().celkem(), records);
+    EXPECT_NE(PayOutScreen(), nullptr);
+}

@@ -30,9 +30,10 @@ protected:
 
     // F1, with the information window closed again from inside its modal show; notes whether the
     // computer could play meanwhile.
-    void F1()
+    void F1(int openForMs = 0)
     {
-        QTimer::singleShot(0, stul, [this] {
+        QTimer::singleShot(0, stul, [this, openForMs] {
+            QTest::qWait(openForMs);
             turnRanWhileOpen = stul->tmrTah->Enabled() || stul->tmrTah->Tick();
             infoWasOpen = qobject_cast<frmInfo*>(QApplication::activeModalWidget()) != nullptr;
             if (auto* info = qobject_cast<Form*>(QApplication::activeModalWidget()))
@@ -138,6 +139,22 @@ TEST_F(TableKeys, F1PausesTheComputersTurnWhileTheInformationWindowIsOpen)
     F1();
     EXPECT_TRUE(infoWasOpen);
     EXPECT_FALSE(stul->tmrTah->Enabled());
+}
+
+// Alt+D shows "Dost" pressed for a moment before it stands. F1 within that moment must not leave
+// a game with nobody to play: the stand lands behind the window, and the turn starts after it.
+TEST_F(TableKeys, AStandOnItsWayWhenF1OpensTheWindowStillStartsTheComputersTurn)
+{
+    Start();
+    Deal({ K(Desitka, Listy), K(Devitka, Kule) });
+    Digit(1);
+    Delete();
+    QApplication::setActiveWindow(stul);
+    QTest::keyClick(stul, Qt::Key_D, Qt::AltModifier);
+    ASSERT_TRUE(stul->PlayersTurn());
+    F1(300);
+    EXPECT_FALSE(stul->PlayersTurn());
+    EXPECT_TRUE(stul->tmrTah->Enabled());
 }
 
 // The staking window is the player's own turn: a player who gave back a second-card seven and

@@ -102,3 +102,19 @@ TEST_F(TableLayout, HalvesOfAnOddSizeGoToTheEvenPixel)
     EXPECT_EQ(stul->lblNapoveda->x(), 280);
     EXPECT_EQ(at(stul->lblBody_JA), QPoint(8, 350));
 }
+
+TEST_F(TableLayout, TheComputersTurnGoesOnWhileTheWindowIsMinimised)
+{
+    Start(QSize(1000, 700));
+    Deal({ K(Desitka, Listy), K(Devitka, Kule), K(Desitka, Srdce), K(Osma, Zaludy) });
+    Stake(0);
+    DrawFromDeck();
+    Stand();
+    stul->showMinimized();
+    ScriptThresholds({ 17, 17, 17 });
+    EXPECT_EQ(PlayComputersTurn(), 3);
+    EXPECT_EQ(Penezenka, 1100);
+    stul->showNormal();
+    EXPECT_EQ(at(stul->lblPenezenka), QPoint(810, 659));
+    EXPECT_EQ(at(&stul->picKarta(3)), at(&stul->picKarta(2)) + QPoint(60, 0));
+}

@@ -12,6 +12,11 @@
 
 #include <gtest/gtest.h>
 
+#ifdef IXA_HAVE_XCB
+#include <xcb/xcb.h>
+#endif
+
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
@@ -120,6 +125,15 @@ Seen look(const QImage& screen)
     return seen;
 }
 
+int yellowIn(const QImage& screen, QRect region)
+{
+    int yellow = 0;
+    for (int y = region.top(); y <= region.bottom(); ++y)
+        for (int x = region.left(); x <= region.right(); ++x)
+            yellow += isYellow(screen.pixel(x, y));
+    return yellow;
+}
+
 // A virtual X server with a window manager, and the real program on it.
 class RealProgram : public ::testing::Test {
 protected:
@@ -133,7 +147,7 @@ protected:
         // The X server picks a free display itself and tells its number once it takes connections.
         xvfb = std::make_unique<Child>(tool("Xvfb"),
             QStringList { QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                QStringLiteral("0"), QStringLiteral("%1x%2x24").arg(ScreenWidth).arg(ScreenHeight),
+                QStringLiteral("0"), QStringLiteral("%1x%2x24").arg(ScreenSize().width()).arg(ScreenSize().height()),
                 QStringLiteral("-noreset"), QStringLiteral("-nolisten"), QStringLiteral("tcp") },
             QProcessEnvironment::systemEnvironment());
         QByteArray number;
@@ -157,10 +171,14 @@ protected:
         })) << "the window manager did not start";
     }
 
+    virtual QSize ScreenSize() const { return { ScreenWidth, ScreenHeight }; }
+
     // Starts the game and waits for its window.
-    void StartGame(const QStringList& arguments = {})
+    void StartGame(const QStringList& arguments = {}, const QProcessEnvironment& more = {})
     {
         QProcessEnvironment game = x;
+        for (const QString& name : more.keys())
+            game.insert(name, more.value(name));
         game.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
         game.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=1"));
         game.insert(QStringLiteral("UBSAN_OPTIONS"), QStringLiteral("print_stacktrace=1:halt_on_error=1"));
@@ -184,6 +202,41 @@ protected:
     }
 
     QByteArray xdotool(const QStringList& arguments) { return run(tool("xdotool"), arguments, x); }
+
+    // A key as the player presses it, in xdotool's names ("alt+r", "Delete", "F1").
+    void Key(const QString& keys)
+    {
+        xdotool({ QStringLiteral("key"), keys });
+        QThread::msleep(250);
+    }
+
+    // Waits until a window of the title is on the screen.
+    bool WaitForWindow(const QString& title)
+    {
+        return waitUntil(10000, [&] {
+            return !xdotool({ QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                                QStringLiteral("^%1$").arg(title) })
+                        .trimmed()
+                        .isEmpty();
+        });
+    }
+
+    // The stake display, where the table lays it out for its inner area.
+    static QRect StakeDisplay(QRect area)
+    {
+        return QRect(area.left() + area.width() - 318, area.top() + area.height() - 41, 120, 33);
+    }
+
+    // Once the game is settled the stake display reads "0" again, as it did before the deal (during
+    // the game it reads "Sázejte !", then the stake).
+    bool WaitUntilSettled(QRect stake, int yellowOfZero, QImage& screen)
+    {
+        return waitUntil(15000, [&] {
+            screen = Screenshot();
+            const int yellow = yellowIn(screen, stake);
+            return yellow * 10 >= yellowOfZero * 8 && yellow * 10 <= yellowOfZero * 12;
+        });
+    }
 
     QImage Screenshot()
     {
@@ -258,16 +311,16 @@ protected:
             xdotool({ QStringLiteral("key"), QStringLiteral("Return") });
             return false;
         });
-        ExpectACleanEnd(ended, "the program was still running 15 s after its window was closed");
+        EXPECT_TRUE(ended) << "the program was still running 15 s after its window was closed\n" << errors();
+        ExpectAnEnd(0);
     }
 
-    void ExpectACleanEnd(bool ended, const char* otherwise)
+    // The program has ended of itself, with this status, and without the sanitizers' complaints.
+    void ExpectAnEnd(int status)
     {
-        EXPECT_TRUE(ended) << otherwise << "\n" << errors();
-        if (ended) {
-            EXPECT_EQ(ixa->process().exitStatus(), QProcess::NormalExit) << errors();
-            EXPECT_EQ(ixa->process().exitCode(), 0) << errors();
-        }
+        ASSERT_FALSE(ixa->running()) << errors();
+        EXPECT_EQ(ixa->process().exitStatus(), QProcess::NormalExit) << errors();
+        EXPECT_EQ(ixa->process().exitCode(), status) << errors();
         EXPECT_EQ(errors().find("Sanitizer"), std::string::npos) << errors();
         EXPECT_EQ(errors().find("runtime error"), std::string::npos) << errors();
     }
@@ -296,15 +349,6 @@ double coveredShare(const QImage& screen, QRect region)
         for (int x = region.left(); x <= region.right(); ++x)
             covered += !isTableGreen(screen.pixel(x, y));
     return static_cast<double>(covered) / (static_cast<double>(region.width()) * region.height());
-}
-
-int yellowIn(const QImage& screen, QRect region)
-{
-    int yellow = 0;
-    for (int y = region.top(); y <= region.bottom(); ++y)
-        for (int x = region.left(); x <= region.right(); ++x)
-            yellow += isYellow(screen.pixel(x, y));
-    return yellow;
 }
 
 TEST_F(RealProgram, OpensAGreenTableWithTheHintAtTheTopAndEndsWhenThePlayerClosesIt)
@@ -339,7 +383,7 @@ TEST_F(RealProgram, AWholeGameCanBePlayedWithTheMouse)
     const int W = area.width(), H = area.height();
     const QPoint rozdej(W - 318 + 60, H - 123 + 16), dost(W - 318 + 60, H - 82 + 16), deck(W - 318 + 60, H - 231);
     const QPoint note100(W - 190 + 80, H - 89);
-    const QRect stake(area.left() + W - 318, area.top() + H - 41, 120, 33);
+    const QRect stake = StakeDisplay(area);
     const QRect playersRow(area.left() + 8, area.top() + H / 2 + 33, 120, 200);
     const QRect computersRow(area.left() + 8, area.top() + 41, 120, 200);
 
@@ -359,17 +403,71 @@ TEST_F(RealProgram, AWholeGameCanBePlayedWithTheMouse)
     Click(deck);
     Click(dost);
 
-    // The bank plays card by card; once the game is settled the stake display reads "0" again
-    // (during the game it reads "Sázejte !", then "200").
-    const bool settled = waitUntil(15000, [&] {
-        screen = Screenshot();
-        const int yellow = yellowIn(screen, stake);
-        return coveredShare(screen, computersRow) > 0.9 && yellow * 10 >= yellowOfZero * 8
-            && yellow * 10 <= yellowOfZero * 12;
-    });
+    // The bank plays card by card.
+    const bool settled
+        = WaitUntilSettled(stake, yellowOfZero, screen) && coveredShare(Screenshot(), computersRow) > 0.9;
     if (!settled)
         screen.save(QStringLiteral("/tmp/ixa-xvfb-game-failed.png"));
     EXPECT_TRUE(settled) << "the bank's turn should end and settle the stake";
+    CloseAndExpectACleanEnd();
+}
+
+// A game with the keyboard alone, then F1 and Alt+S: the chart shows the purse's green line and the
+// red line of the starting amount.
+TEST_F(RealProgram, AGamePlayedWithTheKeyboardShowsInTheChartOpenedFromF1)
+{
+    // 200 Kč and a stake of 100: won or lost, the purse moves by a good part of the chart's height.
+    StartGame({ QStringLiteral("2") });
+    QRect area;
+    ASSERT_TRUE(waitUntil(8000, [&] {
+        area = InnerArea(Screenshot());
+        return area.width() > ScreenWidth * 9 / 10 && area.height() > ScreenHeight * 8 / 10;
+    })) << "the window should open maximised";
+    const QRect stake = StakeDisplay(area);
+    const int yellowOfZero = yellowIn(Screenshot(), stake);
+    ASSERT_GT(yellowOfZero, 0);
+
+    xdotool({ QStringLiteral("windowactivate"), QStringLiteral("--sync"), window });
+    for (const char* key : { "alt+r", "1", "Delete", "alt+d" })
+        Key(QString::fromLatin1(key));
+    QImage screen;
+    ASSERT_TRUE(WaitUntilSettled(stake, yellowOfZero, screen)) << "the game should be settled";
+
+    Key(QStringLiteral("F1"));
+    ASSERT_TRUE(WaitForWindow(QStringLiteral("O aplikaci"))) << "F1 should open the information window";
+    Key(QStringLiteral("alt+s"));
+    ASSERT_TRUE(WaitForWindow(QStringLiteral("Změny obsahu Vaší peněženky"))) << "Alt+S should open the chart";
+
+    // The red line is the longest run of pure red on the screen; the green one lies around it,
+    // within the chart's width.
+    struct Run {
+        int row = -1, left = 0, length = 0;
+    } red;
+    int green = 0;
+    waitUntil(5000, [&] {
+        screen = Screenshot();
+        red = {};
+        for (int y = 0; y < screen.height(); ++y) {
+            int length = 0;
+            for (int x = 0; x < screen.width(); ++x) {
+                length = screen.pixel(x, y) == qRgb(255, 0, 0) ? length + 1 : 0;
+                if (length > red.length)
+                    red = { y, x - length + 1, length };
+            }
+        }
+        green = 0;
+        for (int y = std::max(red.row - 200, 0); red.row >= 0 && y < std::min(red.row + 200, screen.height()); ++y)
+            for (int x = red.left; x < red.left + red.length; ++x)
+                green += screen.pixel(x, y) == qRgb(0, 255, 0);
+        return red.length > 400 && green > red.length;
+    });
+    if (red.length <= 400 || green <= red.length)
+        screen.save(QStringLiteral("/tmp/ixa-xvfb-chart-failed.png"));
+    EXPECT_GT(red.length, 400) << "the red line should run across the chart";
+    EXPECT_GT(green, red.length) << "the green line of the purse should be drawn, 2 pixels wide";
+
+    Key(QStringLiteral("alt+F4")); // the chart
+    Key(QStringLiteral("Return")); // OK of the information window
     CloseAndExpectACleanEnd();
 }
 
@@ -419,8 +517,78 @@ TEST_F(RealProgram, ThePayOutLiesOverTheDesktopAsItWasUntilAKeyEndsTheProgram)
     EXPECT_TRUE(ixa->running());
 
     xdotool({ QStringLiteral("key"), QStringLiteral("space") });
-    ExpectACleanEnd(waitUntil(10000, [&] { return !ixa->running() || ixa->process().waitForFinished(200); }),
-        "a key should end the program");
+    EXPECT_TRUE(waitUntil(10000, [&] { return !ixa->running() || ixa->process().waitForFinished(200); }))
+        << "a key should end the program";
+    ExpectAnEnd(0);
 }
+
+// ---- Faults the game survives ----
+
+// The smallest screen the game is made for, and one of the largest.
+class RealProgramOnScreen : public RealProgram, public ::testing::WithParamInterface<QSize> {
+protected:
+    QSize ScreenSize() const override { return GetParam(); }
+};
+
+TEST_P(RealProgramOnScreen, OpensTheTableAndEndsCleanly)
+{
+    StartGame();
+    Seen seen;
+    QImage screen;
+    waitUntil(15000, [&] {
+        screen = Screenshot();
+        seen = look(screen);
+        return seen.greenShare > 0.7;
+    });
+    EXPECT_GT(seen.greenShare, 0.7) << "the table should fill the screen";
+    CloseAndExpectACleanEnd();
+}
+
+INSTANTIATE_TEST_SUITE_P(Screens, RealProgramOnScreen, ::testing::Values(QSize(800, 600), QSize(7680, 4320)),
+    [](const ::testing::TestParamInfo<QSize>& screen) {
+        return std::to_string(screen.param.width()) + "x" + std::to_string(screen.param.height());
+    });
+
+TEST_F(RealProgram, WithoutAnyFontTheTableStillOpensAndCloses)
+{
+    const QString noFonts = scratch.filePath(QStringLiteral("fonts.conf"));
+    QFile config(noFonts);
+    ASSERT_TRUE(config.open(QIODevice::WriteOnly));
+    config.write("<?xml version=\"1.0\"?>\n<fontconfig></fontconfig>\n");
+    config.close();
+    QProcessEnvironment more;
+    more.insert(QStringLiteral("FONTCONFIG_FILE"), noFonts);
+    StartGame({}, more);
+    EXPECT_TRUE(waitUntil(8000, [&] { return look(Screenshot()).greenShare > 0.7; }));
+    CloseAndExpectACleanEnd();
+}
+
+// With its display gone the program cannot go on: it says so and ends at once, never spinning.
+TEST_F(RealProgram, TheXConnectionLostEndsTheProgramWithAMessage)
+{
+    StartGame();
+    windowManager.reset();
+    xvfb->stop();
+    EXPECT_TRUE(ixa->process().waitForFinished(10000)) << "the program outlived its display";
+    ExpectAnEnd(1);
+    EXPECT_NE(errors().find("X11 connection broke"), std::string::npos) << errors();
+}
+
+#ifdef IXA_HAVE_XCB
+// Another program destroys the table's window: the run ends as a closed table ends it, without
+// the pay-out question, which could no longer be shown anywhere.
+TEST_F(RealProgram, TheTableDestroyedByAnotherProgramEndsTheRun)
+{
+    StartGame({ QStringLiteral("50") });
+    xcb_connection_t* other = xcb_connect(x.value(QStringLiteral("DISPLAY")).toLatin1().constData(), nullptr);
+    ASSERT_EQ(xcb_connection_has_error(other), 0);
+    xcb_generic_error_t* error = xcb_request_check(other, xcb_destroy_window_checked(other, window.toUInt()));
+    EXPECT_EQ(error, nullptr);
+    free(error);
+    xcb_disconnect(other);
+    EXPECT_TRUE(ixa->process().waitForFinished(10000)) << "the program lives on without its window";
+    ExpectAnEnd(0);
+}
+#endif
 
 } // namespace

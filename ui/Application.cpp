@@ -8,12 +8,20 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPointer>
+#include <QSocketNotifier>
+
+#include <cstdint>
+
+#include <signal.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 Application::Application(int& argc, char** argv)
     : QApplication(argc, argv)
 {
+    // No display name: the platform would add it to every window's title, and each window's
+    // caption is to be read exactly as it is.
     setApplicationName(QStringLiteral("Ixa"));
-    setApplicationDisplayName(QStringLiteral("Ixa"));
     setDesktopFileName(QStringLiteral("ixa"));
     // The end of the run is the game's own decision (the last window unloaded), not Qt's.
     setQuitOnLastWindowClosed(false);
@@ -29,6 +37,44 @@ Application::Application(int& argc, char** argv)
         installTranslator(&qtTranslator_);
 
     setWindowIcon(Pictures::Icon());
+    installNativeEventFilter(&destroyedWindowWatch_);
+    watchTerminationSignals();
+}
+
+namespace {
+// The signal handler can reach nothing but this pipe; the event loop reads its other end.
+int terminationPipe[2] = { -1, -1 };
+
+void onTerminationSignal(int)
+{
+    const char signalled = 1;
+    [[maybe_unused]] const auto written = ::write(terminationPipe[1], &signalled, 1);
+}
+} // namespace
+
+void Application::watchTerminationSignals()
+{
+    if (terminationPipe[0] >= 0 || ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, terminationPipe) != 0)
+        return;
+    auto* notifier = new QSocketNotifier(terminationPipe[0], QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, [] {
+        char signalled = 0;
+        [[maybe_unused]] const auto read = ::read(terminationPipe[0], &signalled, 1);
+        DiscardAllForms();
+    });
+    struct sigaction action = {};
+    action.sa_handler = onTerminationSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (const int signal : { SIGTERM, SIGINT, SIGHUP })
+        sigaction(signal, &action, nullptr);
+}
+
+void Application::DiscardAllForms()
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* form = qobject_cast<Form*>(window))
+            form->Discard();
 }
 
 QString Application::CommandText(int argc, char** argv)
@@ -52,4 +98,30 @@ bool Application::notify(QObject* receiver, QEvent* event)
         }
     }
     return QApplication::notify(receiver, event);
+}
+
+namespace {
+// An X11 DestroyNotify event, as the protocol lays it out.
+struct DestroyNotify {
+    std::uint8_t responseType;
+    std::uint8_t pad;
+    std::uint16_t sequence;
+    std::uint32_t event;
+    std::uint32_t window;
+};
+constexpr std::uint8_t DestroyNotifyType = 17;
+} // namespace
+
+bool DestroyedWindowWatch::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*)
+{
+    if (eventType != "xcb_generic_event_t")
+        return false;
+    const auto* event = static_cast<const DestroyNotify*>(message);
+    if ((event->responseType & 0x7f) != DestroyNotifyType)
+        return false;
+    // A window the toolkit replaced or destroyed itself is no longer any form's current one.
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* form = qobject_cast<Form*>(window); form && form->internalWinId() == event->window)
+            form->Discard();
+    return false;
 }

@@ -2,8 +2,16 @@
 // the game's icon, and key preview for the windows that ask for it.
 #pragma once
 
+#include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QTranslator>
+
+// Notices a window of ours that another program destroyed: the toolkit would carry on as if it
+// were still there, and a program whose only window is gone would live on unseen.
+class DestroyedWindowWatch : public QAbstractNativeEventFilter {
+public:
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
+};
 
 class Application : public QApplication {
 public:
@@ -14,6 +22,14 @@ public:
 
     bool notify(QObject* receiver, QEvent* event) override;
 
+    // Every loaded window goes without its unload handler, which ends the run.
+    static void DiscardAllForms();
+
 private:
+    // A termination signal (the session ending, Ctrl+C, kill) ends the run at once: nobody is
+    // there to answer the pay-out question.
+    void watchTerminationSignals();
+
     QTranslator qtTranslator_;
+    DestroyedWindowWatch destroyedWindowWatch_;
 };

@@ -99,13 +99,30 @@ Drawing& Form::Surface()
     return *surface_;
 }
 
+void Form::SetPicture(const QPixmap& picture)
+{
+    picture_ = picture;
+    update();
+}
+
 void Form::paintEvent(QPaintEvent* event)
 {
-    if (surface_) {
+    if (surface_ || !picture_.isNull()) {
         QPainter painter(this);
-        surface_->Paint(painter);
+        if (!picture_.isNull())
+            painter.drawPixmap(0, 0, picture_);
+        if (surface_)
+            surface_->Paint(painter);
     }
     QWidget::paintEvent(event);
+}
+
+void Form::Discard()
+{
+    if (!loaded_)
+        return;
+    unloading_ = false;
+    gone();
 }
 
 bool Form::Unload()
@@ -121,6 +138,12 @@ bool Form::Unload()
     unloading_ = false;
     if (Cancel)
         return false;
+    gone();
+    return true;
+}
+
+void Form::gone()
+{
     loaded_ = false;
     // A window's timers end with it: no tick may reach a window on its way out.
     for (Timer* timer : findChildren<Timer*>())
@@ -129,7 +152,6 @@ bool Form::Unload()
     emit Gone();
     deleteLater();
     platform.forms.Unloaded(this);
-    return true;
 }
 
 std::int32_t Form::WidthTwips() const
@@ -145,7 +167,12 @@ std::int32_t Form::HeightTwips() const
 void Form::SetHeightTwips(std::int32_t height)
 {
     const int frame = frameGeometry().height() - this->height();
-    resize(width(), height / Screen::TwipsPerPixel - frame);
+    const int inner = height / Screen::TwipsPerPixel - frame;
+    // A window the player cannot resize stays so at its new height.
+    if (minimumHeight() == maximumHeight())
+        setFixedHeight(inner);
+    else
+        resize(width(), inner);
 }
 
 void Form::MoveTwips(std::int32_t left, std::int32_t top)

@@ -5,6 +5,7 @@
 #include "ui/Control.h"
 #include "ui/Platform.h"
 
+#include <QPixmap>
 #include <QWidget>
 
 #include <cstdint>
@@ -42,6 +43,8 @@ public:
 
     // What the window draws: made on first use, painted under the window's controls.
     Drawing& Surface();
+    // A picture at its own size at the top left corner of the inner area, under the drawing.
+    void SetPicture(const QPixmap& picture);
 
     // Outer geometry in twips, the unit windows are placed on the screen with.
     std::int32_t WidthTwips() const;
@@ -59,6 +62,10 @@ public:
 
     // Called by the application before the key goes to the focused control.
     void PreviewKey(QKeyEvent& event);
+
+    // Unloaded without its unload handler, when nothing can be asked any more: another program
+    // destroyed the window, or the run is ending on a termination signal.
+    void Discard();
 
 signals:
     // The window was hidden or unloaded: a modal show is over.
@@ -88,9 +95,12 @@ protected:
 
 private:
     void deliverKey(QKeyEvent& event);
+    // Unloaded: the window goes, and with it its timers.
+    void gone();
     void showNow();
 
     std::unique_ptr<Drawing> surface_;
+    QPixmap picture_;
     bool loaded_ = false;
     bool unloading_ = false;
     bool keyPreview_ = false;

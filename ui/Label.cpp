@@ -1,6 +1,9 @@
 #include "ui/Label.h"
 
+#include <QFontMetrics>
 #include <QMouseEvent>
+
+#include <algorithm>
 
 Label::Label(QWidget* parent)
     : Control<QLabel>(parent)
@@ -11,6 +14,7 @@ Label::Label(QWidget* parent)
 void Label::SetCaption(const QString& caption)
 {
     setText(caption);
+    fit();
     if (autoSize_)
         adjustSize();
 }
@@ -40,4 +44,37 @@ void Label::mouseReleaseEvent(QMouseEvent* event)
     if (IsClick(*this, *event))
         emit Click();
     event->accept();
+}
+
+void Label::SetShrinkToFit(bool shrink)
+{
+    if (shrink && !designFont_)
+        designFont_ = font();
+    else if (!shrink && designFont_) {
+        setFont(*designFont_);
+        designFont_.reset();
+    }
+    fit();
+}
+
+void Label::resizeEvent(QResizeEvent* event)
+{
+    QLabel::resizeEvent(event);
+    fit();
+}
+
+void Label::fit()
+{
+    if (!designFont_)
+        return;
+    const int room = contentsRect().width() - std::max(indent(), 0) - 2 * margin();
+    QFont font = *designFont_;
+    const int wide = QFontMetrics(font).horizontalAdvance(text());
+    if (wide > room && wide > 0 && room > 0) {
+        font.setPointSizeF(font.pointSizeF() * room / wide);
+        while (QFontMetrics(font).horizontalAdvance(text()) > room && font.pointSizeF() > 1)
+            font.setPointSizeF(font.pointSizeF() - 0.25);
+    }
+    if (font != this->font())
+        setFont(font);
 }

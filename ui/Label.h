@@ -3,7 +3,10 @@
 
 #include "ui/Control.h"
 
+#include <QFont>
 #include <QLabel>
+
+#include <optional>
 
 class Label : public Control<QLabel> {
     Q_OBJECT
@@ -16,6 +19,9 @@ public:
     // A label that sizes itself to its caption.
     void SetAutoSize(bool autoSize);
     void SetBorderSingle(bool single);
+    // The caption keeps the label's font while it fits; a longer one is set smaller, so that
+    // every character shows rather than the first ones being cut off.
+    void SetShrinkToFit(bool shrink);
 
 signals:
     void Click();
@@ -24,7 +30,11 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void fit();
+
     bool autoSize_ = false;
+    std::optional<QFont> designFont_;
 };

@@ -32,6 +32,7 @@ Label* display(QWidget* parent, QRect geometry, const QFont& font, QColor fore, 
     label->setAlignment(align | Qt::AlignVCenter);
     label->setIndent(3);
     label->SetToolTipText(tip);
+    label->SetShrinkToFit(true);
     label->SetVisible(false);
     return label;
 }

@@ -1,0 +1,114 @@
+#include "ui/frmInfoDesign.h"
+
+#include "ui/Pictures.h"
+#include "ui/Screen.h"
+
+#include <QFont>
+#include <QToolTip>
+
+namespace {
+const QColor DarkGreen(0, 64, 0);
+const QColor Yellow(255, 255, 0);
+
+// The design is measured in twips; the window places its controls in pixels.
+constexpr int px(int twips)
+{
+    return twips / Screen::TwipsPerPixel;
+}
+
+QRect twips(int left, int top, int width, int height)
+{
+    return QRect(px(left), px(top), px(width), px(height));
+}
+
+QFont arial(double points, bool bold)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+Label* credit(QWidget* parent, QRect geometry, const QString& caption)
+{
+    auto* label = new Label(parent);
+    label->setGeometry(geometry);
+    label->setFont(arial(8.25, false));
+    label->SetForeColor(Yellow);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label->SetCaption(caption);
+    return label;
+}
+
+CommandButton* button(QWidget* parent, QRect geometry, const QString& caption)
+{
+    auto* cmd = new CommandButton(parent);
+    cmd->setGeometry(geometry);
+    cmd->SetCaption(caption);
+    return cmd;
+}
+
+TextBox* helpBox(QWidget* parent)
+{
+    auto* txt = new TextBox(parent);
+    txt->setGeometry(twips(120, 4080, 4815, 2295));
+    txt->SetBackColor(QToolTip::palette().color(QPalette::ToolTipBase));
+    txt->SetForeColor(QColor(0, 0, 0));
+    txt->SetVisible(false);
+    return txt;
+}
+} // namespace
+
+frmInfoDesign::frmInfoDesign(Platform& platform_)
+    : Form(platform_)
+    , lblNazevApp(new Label(this))
+    , Shape1(new Shape(this))
+    , lbltxt(this,
+          [](QWidget* parent) {
+              return credit(parent, twips(2760, 720, 2175, 255),
+                  QStringLiteral("Ixa, verze %1").arg(QStringLiteral(IXA_VERSION)));
+          })
+    , Line1(new Line(this))
+    , cmdOK(button(this, twips(3840, 3600, 1095, 375), QStringLiteral("OK")))
+    , cmdPravidla(button(this, twips(120, 3600, 1095, 375), QStringLiteral("&Pravidla")))
+    , cmdOvladani(button(this, twips(1320, 3600, 1095, 375), QStringLiteral("&Ovládání")))
+    , txtPravidla(helpBox(this))
+    , txtOvladani(helpBox(this))
+    , cmdStatistika(button(this, twips(2520, 3600, 1095, 375), QStringLiteral("&Statistika")))
+{
+    SetCaption(QStringLiteral("O aplikaci"));
+    SetBackColor(DarkGreen);
+    SetPicture(Pictures::InfoBackground());
+    // A fixed dialog: no resizing by the frame, no minimise or maximise button.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowCloseButtonHint);
+    setFixedSize(px(5055), px(4095));
+    QFont windowFont(QStringLiteral("MS Sans Serif"));
+    windowFont.setPointSizeF(8.25);
+    setFont(windowFont);
+
+    lblNazevApp->setGeometry(twips(1800, 120, 3135, 375));
+    lblNazevApp->setFont(arial(14.25, true));
+    lblNazevApp->SetForeColor(Yellow);
+    lblNazevApp->setAlignment(Qt::AlignCenter);
+    lblNazevApp->SetCaption(QStringLiteral("21"));
+    Shape1->setGeometry(lblNazevApp->geometry());
+    Shape1->SetBorderColor(Yellow);
+
+    lbltxt.AddFromDesign(1,
+        credit(this, twips(2760, 1080, 2175, 735),
+            QStringLiteral("Karetní hra jednadvacet proti počítači, který drží bank.")));
+    lbltxt.AddFromDesign(2, credit(this, twips(2760, 2250, 2175, 255), QStringLiteral("Licence MIT")));
+
+    Line1->SetEnds(px(-600), px(3480), px(5040), px(3480));
+    Line1->SetBorderWidth(2);
+    Line1->SetBorderColor(Yellow);
+
+    // OK first, so that it has the focus when the window opens.
+    setTabOrder(cmdOK, cmdPravidla);
+    setTabOrder(cmdPravidla, cmdOvladani);
+    setTabOrder(cmdOvladani, txtPravidla);
+    setTabOrder(txtPravidla, txtOvladani);
+    setTabOrder(txtOvladani, cmdStatistika);
+}
