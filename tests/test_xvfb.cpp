@@ -1,4 +1,6 @@
 // The real program on a real X server, seen as a player sees it: started, looked at, closed.
+#include "ChildProcess.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -26,74 +28,6 @@ namespace {
 
 constexpr int ScreenWidth = 1024;
 constexpr int ScreenHeight = 768;
-
-QString tool(const char* name)
-{
-    return QStandardPaths::findExecutable(QString::fromLatin1(name));
-}
-
-// A started program that is ended, whatever happens, when the test is over.
-class Child {
-public:
-    // What it writes to stderr goes to a file, so that a full pipe never stops it.
-    Child(const QString& program, const QStringList& arguments, const QProcessEnvironment& environment,
-        const QString& errors = QProcess::nullDevice())
-    {
-        process_.setStandardErrorFile(errors);
-        process_.setProgram(program);
-        process_.setArguments(arguments);
-        process_.setProcessEnvironment(environment);
-        process_.start();
-    }
-    ~Child() { stop(); }
-    Child(const Child&) = delete;
-    Child& operator=(const Child&) = delete;
-
-    QProcess& process() { return process_; }
-    bool running() const { return process_.state() != QProcess::NotRunning; }
-
-    void stop()
-    {
-        if (!running())
-            return;
-        process_.terminate();
-        if (!process_.waitForFinished(3000)) {
-            process_.kill();
-            process_.waitForFinished(3000);
-        }
-    }
-
-private:
-    QProcess process_;
-};
-
-// Runs a tool to its end and gives back what it printed.
-QByteArray run(const QString& program, const QStringList& arguments, const QProcessEnvironment& environment,
-    int* exitCode = nullptr)
-{
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(program, arguments);
-    if (!process.waitForFinished(10000)) {
-        process.kill();
-        process.waitForFinished();
-    }
-    if (exitCode)
-        *exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    return process.readAllStandardOutput();
-}
-
-bool waitUntil(int ms, const std::function<bool()>& done)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > ms)
-            return false;
-        QThread::msleep(100);
-    }
-    return true;
-}
 
 bool isTableGreen(QRgb pixel)
 {
