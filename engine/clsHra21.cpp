@@ -1,5 +1,6 @@
 #include "engine/clsHra21.h"
 
+#include "engine/NazevKarty.h"
 #include "ui/NumberText.h"
 
 #include <algorithm>
@@ -129,6 +130,7 @@ void clsHra21::UkazKartu()
     stul_.pclKarty.ClipY = CInt(static_cast<double>(H) * (n / KaretVBarve));
     PictureBox& obrazek = stul_.picKarta(PocetObrazku);
     obrazek.SetPicture(stul_.pclKarty.Clip());
+    obrazek.SetAccessibleName(NazevKarty(n));
     obrazek.SetVisible(true);
     obrazek.ZOrder();
 }

@@ -1,10 +1,75 @@
 #include "payout/frmPlocha.h"
 
+#include "history/Penezenka.h"
+#include "payout/Vyplata.h"
+#include "ui/Drawing.h"
+
+#include <QPixmap>
+
 frmPlocha::frmPlocha(Platform& platform_, const ControlArray<GraphicalButton>& cmdBankovka, Form& frmStul)
-    : Form(platform_)
+    : frmPlochaDesign(platform_)
     , cmdBankovka_(cmdBankovka)
     , frmStul_(&frmStul)
 {
+    lblProhra.OnClick([this](std::int16_t Index) { lblProhra_Click(Index); });
+}
+
+void frmPlocha::Form_Load()
+{
+    // The table was hidden just now: it must be gone from the screen before the screen is copied.
+    DoEvents();
+    // Positions on this screen are pixels, the only unit its surface has.
+    MoveTwips(0, 0, platform.screen.Width() + 1, platform.screen.Height() + 1);
+    if (!platform.desktop.CopyTo(Surface(), ScaleWidth(), ScaleHeight())) {
+        // Where the platform keeps its screen to itself, the money lies on a plain dark cloth.
+        SetBackColor(RGB(0, 48, 0));
+        Surface().Cls();
+    }
+    Show();
+    Surface().SetAutoRedraw(false);
+    if (Penezenka <= 0)
+        UkazProhru();
+    else
+        Vyplat();
+}
+
+void frmPlocha::UkazProhru()
+{
+    const std::int32_t W = platform.screen.Width();
+    const std::int32_t H = platform.screen.Height();
+    Label& zluty = lblProhra(0);
+    zluty.SetLeft(0);
+    zluty.SetWidth(W / 15);
+    zluty.SetTop((H / 15 - zluty.Height()) / 2);
+    zluty.SetVisible(true);
+
+    lblProhra.Load(1);
+    Label& cerny = lblProhra(1);
+    cerny.SetLeft(5);
+    cerny.SetWidth(W / 15);
+    cerny.SetTop((H / 15 - cerny.Height()) / 2 + 5);
+    cerny.SetForeColor(RGB(0, 0, 0));
+    cerny.SetVisible(true);
+    // The black copy is the yellow caption's shadow: it lies behind it.
+    zluty.ZOrder();
+}
+
+void frmPlocha::Vyplat()
+{
+    const std::vector<Bankovka> plan
+        = PlanVyplaty(Penezenka, platform.screen.Width(), platform.screen.Height(), platform.rnd);
+    // Below the smallest banknote nothing more can be paid out; the purse is empty all the same.
+    Penezenka = 0;
+
+    std::vector<Obrys> obrysy;
+    for (std::int16_t i = 0; i < cmdBankovka_.Count(); ++i)
+        obrysy.push_back(ObrysObrazku(cmdBankovka_(i).Picture().toImage()));
+    // Only the banknotes that can still be seen are painted: the picture is the same, and a purse
+    // of millions of notes is ready as soon as a small one.
+    const std::vector<bool> videt = Viditelne(plan, obrysy, size());
+    for (std::size_t n = 0; n < plan.size(); ++n)
+        if (videt[n])
+            Surface().PaintPicture(cmdBankovka_(plan[n].Index).Picture(), plan[n].X, plan[n].Y);
 }
 
 void frmPlocha::Form_Click()
@@ -13,6 +78,11 @@ void frmPlocha::Form_Click()
 }
 
 void frmPlocha::Form_KeyPress(std::int16_t)
+{
+    Unload();
+}
+
+void frmPlocha::lblProhra_Click(std::int16_t)
 {
     Unload();
 }

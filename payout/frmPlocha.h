@@ -3,24 +3,29 @@
 #pragma once
 
 #include "ui/ControlArray.h"
-#include "ui/Form.h"
 #include "ui/GraphicalButton.h"
+#include "ui/frmPlochaDesign.h"
 
 #include <QPointer>
 
-class frmPlocha : public Form {
+class frmPlocha : public frmPlochaDesign {
     Q_OBJECT
 public:
-    // The banknote pictures are those of the table's buttons; unloading this screen unloads the
-    // table, if it is still there.
+    // The banknote pictures are those of the table's buttons, read while the screen loads and the
+    // table is still there; unloading this screen unloads the table, if it is still there.
     frmPlocha(Platform& platform, const ControlArray<GraphicalButton>& cmdBankovka, Form& frmStul);
 
 protected:
+    void Form_Load() override;
     void Form_Click() override;
     void Form_KeyPress(std::int16_t KeyAscii) override;
     void Form_Unload(bool& Cancel) override;
 
 private:
+    void lblProhra_Click(std::int16_t Index);
+    void UkazProhru();
+    void Vyplat();
+
     const ControlArray<GraphicalButton>& cmdBankovka_;
     QPointer<Form> frmStul_;
 };

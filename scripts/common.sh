@@ -3,12 +3,13 @@
 
 IXA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
-# Build: compiler, CMake, Qt 6 and GoogleTest. Run: the Arial-compatible font with Czech glyphs,
+# Build: compiler, CMake, Qt 6 and GoogleTest, and XCB (found with pkg-config) to ask the X11
+# window manager whether a closed window is gone. Run: the Arial-compatible font with Czech glyphs,
 # Qt's Czech texts. Tests and headless runs: a virtual X server, xdotool to close windows, a
 # window manager so that maximised windows behave as on a desktop, ImageMagick's import for
-# screenshots, and a Czech locale (a decimal comma the game's numbers must not follow). The
-# installed files are checked with the distribution's validators, the program's hardening with
-# readelf, and the start argument is fuzzed with clang's libFuzzer.
+# screenshots and display for a desktop picture, and a Czech locale (a decimal comma the game's
+# numbers must not follow). The installed files are checked with the distribution's validators,
+# the program's hardening with readelf, and the start argument is fuzzed with clang's libFuzzer.
 IXA_PACKAGES=(
   g++ cmake make
   qt6-base-dev qt6-translations-l10n

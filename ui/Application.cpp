@@ -1,8 +1,10 @@
 #include "ui/Application.h"
 
+#include "ui/Accessible.h"
 #include "ui/Form.h"
 #include "ui/Pictures.h"
 
+#include <QAccessible>
 #include <QFont>
 #include <QKeyEvent>
 #include <QLibraryInfo>
@@ -37,6 +39,7 @@ Application::Application(int& argc, char** argv)
         installTranslator(&qtTranslator_);
 
     setWindowIcon(Pictures::Icon());
+    QAccessible::installFactory(Accessible::Interface);
     installNativeEventFilter(&destroyedWindowWatch_);
     watchTerminationSignals();
 }

@@ -54,6 +54,8 @@ public:
     void ZOrder() { this->raise(); }
 
     void SetToolTipText(const QString& text) { this->setToolTip(text); }
+    // What a screen reader calls the control.
+    void SetAccessibleName(const QString& name) { this->setAccessibleName(name); }
     void SetForeColor(QColor colour)
     {
         setRole(QPalette::WindowText, colour);

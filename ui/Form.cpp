@@ -47,7 +47,12 @@ void Form::Show()
 
 void Form::showNow()
 {
-    if (startState_ == StartState::Maximized) {
+    if (startState_ == StartState::Maximized && (windowFlags() & Qt::FramelessWindowHint)) {
+        // Without a window manager it keeps the geometry it was given: its load handler gives the screen's.
+        // Covering everything, it is the window the keys are meant for.
+        showFullScreen();
+        activateWindow();
+    } else if (startState_ == StartState::Maximized) {
         // Without a window manager a maximised window keeps its size: give it the screen's first.
         if (const QScreen* screen = QGuiApplication::primaryScreen(); screen && !isVisible())
             setGeometry(screen->availableGeometry());
@@ -173,6 +178,13 @@ void Form::SetHeightTwips(std::int32_t height)
 void Form::MoveTwips(std::int32_t left, std::int32_t top)
 {
     move(left / Screen::TwipsPerPixel, top / Screen::TwipsPerPixel);
+}
+
+void Form::MoveTwips(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height)
+{
+    MoveTwips(left, top);
+    const QSize frame = frameGeometry().size() - size();
+    resize(width / Screen::TwipsPerPixel - frame.width(), height / Screen::TwipsPerPixel - frame.height());
 }
 
 void Form::resizeEvent(QResizeEvent* event)

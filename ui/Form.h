@@ -51,10 +51,12 @@ public:
     std::int32_t HeightTwips() const;
     void SetHeightTwips(std::int32_t height);
     void MoveTwips(std::int32_t left, std::int32_t top);
+    void MoveTwips(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height);
 
     // Every key press reaches Form_KeyDown first, whichever control has the focus.
     bool KeyPreview() const { return keyPreview_; }
     void SetKeyPreview(bool on) { keyPreview_ = on; }
+    // A maximised window without a border covers the whole screen, panels included.
     enum class StartState { Normal, Maximized };
     void SetStartState(StartState state) { startState_ = state; }
 

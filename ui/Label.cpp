@@ -1,5 +1,7 @@
 #include "ui/Label.h"
 
+#include "ui/Accessible.h"
+
 #include <QFontMetrics>
 #include <QMouseEvent>
 
@@ -13,8 +15,11 @@ Label::Label(QWidget* parent)
 
 void Label::SetCaption(const QString& caption)
 {
+    const bool changed = caption != text();
     setText(caption);
     fit();
+    if (valueDisplay_ && changed)
+        Accessible::ValueChanged(this, caption);
     if (autoSize_)
         adjustSize();
 }
@@ -77,4 +82,10 @@ void Label::fit()
     }
     if (font != this->font())
         setFont(font);
+}
+
+void Label::SetValueDisplay(const QString& name)
+{
+    valueDisplay_ = true;
+    setAccessibleName(name);
 }

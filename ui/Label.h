@@ -22,6 +22,10 @@ public:
     // The caption keeps the label's font while it fits; a longer one is set smaller, so that
     // every character shows rather than the first ones being cut off.
     void SetShrinkToFit(bool shrink);
+    // A display of an amount: a screen reader knows it by this name, reads its caption as its
+    // value and hears every change of it.
+    void SetValueDisplay(const QString& name);
+    bool IsValueDisplay() const { return valueDisplay_; }
 
 signals:
     void Click();
@@ -36,5 +40,6 @@ private:
     void fit();
 
     bool autoSize_ = false;
+    bool valueDisplay_ = false;
     std::optional<QFont> designFont_;
 };

@@ -1,7 +1,9 @@
-// What the windowing platform gives the game: random numbers, the screen, the question box and
-// the list of loaded windows. One instance per run; tests make their own and script its parts.
+// What the windowing platform gives the game: random numbers, the screen and its picture, the
+// question box and the list of loaded windows. One instance per run; tests make their own and
+// script its parts.
 #pragma once
 
+#include "ui/Desktop.h"
 #include "ui/MessageBox.h"
 #include "ui/Random.h"
 #include "ui/Screen.h"
@@ -35,6 +37,7 @@ struct Platform {
     QString CommandLine;
     Random rnd;
     Screen screen;
+    Desktop desktop;
     MessageBox msgBox;
     Forms forms;
 };

@@ -32,6 +32,7 @@ Label* display(QWidget* parent, QRect geometry, const QFont& font, QColor fore, 
     label->setAlignment(align | Qt::AlignVCenter);
     label->setIndent(3);
     label->SetToolTipText(tip);
+    label->SetValueDisplay(tip);
     label->SetShrinkToFit(true);
     label->SetVisible(false);
     return label;
@@ -60,6 +61,7 @@ GraphicalButton* banknote(QWidget* parent, std::int16_t i)
     auto* cmd = new GraphicalButton(parent);
     cmd->setGeometry(280, 128 - 16 * i, 160 + 5 * i, 80);
     cmd->SetPicture(Pictures::Banknote(HodnotaBankovkyOf(i)));
+    cmd->SetAccessibleName(QStringLiteral("%1 Kč").arg(HodnotaBankovkyOf(i)));
     cmd->SetVisible(false);
     return cmd;
 }
@@ -101,6 +103,7 @@ frmStulDesign::frmStulDesign(Platform& platform_)
     picRevolver->SetAutoSize(true);
     picRevolver->SetPicture(Pictures::Revolver());
     picRevolver->SetToolTipText(QStringLiteral("Doufám, že Víte, jak ji použít !"));
+    picRevolver->SetAccessibleName(QStringLiteral("Revolver"));
     picRevolver->SetVisible(false);
 
     cmdKonec->SetToolTipText(QStringLiteral("Vyplatí výhru a ukončí hru"));
@@ -110,6 +113,7 @@ frmStulDesign::frmStulDesign(Platform& platform_)
 
     cmdRub->setGeometry(152, 48, 120, 200);
     cmdRub->SetPicture(Pictures::CardBack());
+    cmdRub->SetAccessibleName(QStringLiteral("Balíček"));
     cmdRub->SetVisible(false);
 
     lblNapoveda->setGeometry(112, 8, 444, 16);

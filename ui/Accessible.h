@@ -1,0 +1,14 @@
+// What a screen reader is told of the game's controls beyond what Qt tells by itself: the
+// displays by what they show, with their amount as a value, and the pictures as graphics.
+#pragma once
+
+class QAccessibleInterface;
+class QObject;
+class QString;
+
+namespace Accessible {
+// Qt asks this for every object's interface; nullptr leaves the object to Qt's own.
+QAccessibleInterface* Interface(const QString& className, QObject* object);
+// Tells a screen reader that a display now shows another amount.
+void ValueChanged(QObject* display, const QString& shown);
+} // namespace Accessible
