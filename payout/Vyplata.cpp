@@ -73,7 +73,34 @@ Obrys ObrysObrazku(const QImage& obrazek)
             }
         }
     }
-    return obrys;
+    const qreal r = image.devicePixelRatio();
+    if (r == 1)
+        return obrys;
+
+    // A picture for a screen of a higher pixel ratio has more pixels than the places it lies on: a
+    // place shows the picture where any of its pixels does, and is covered where all of them are.
+    Obrys mista;
+    mista.radky.resize(static_cast<std::size_t>(qCeil(image.height() / r)));
+    for (std::size_t y = 0; y < mista.radky.size(); ++y) {
+        Obrys::Radek& misto = mista.radky[y];
+        int kryjeOd = 0, kryjeDo = image.width() - 1;
+        const int last = std::min(qCeil((static_cast<qreal>(y) + 1) * r), image.height()) - 1;
+        for (int py = qFloor(static_cast<qreal>(y) * r); py <= last; ++py) {
+            const Obrys::Radek& radek = obrys.radky[static_cast<std::size_t>(py)];
+            if (radek.ukazujeOd <= radek.ukazujeDo) {
+                const int od = qFloor(radek.ukazujeOd / r), po = qFloor(radek.ukazujeDo / r);
+                misto.ukazujeOd = misto.ukazujeOd > misto.ukazujeDo ? od : std::min(misto.ukazujeOd, od);
+                misto.ukazujeDo = std::max(misto.ukazujeDo, po);
+            }
+            kryjeOd = std::max(kryjeOd, radek.kryjeOd);
+            kryjeDo = std::min(kryjeDo, radek.kryjeDo);
+        }
+        misto.kryjeOd = qCeil(kryjeOd / r);
+        misto.kryjeDo = qFloor((kryjeDo + 1) / r) - 1;
+        if (misto.kryjeOd > misto.kryjeDo)
+            misto.kryjeOd = 0, misto.kryjeDo = -1;
+    }
+    return mista;
 }
 
 namespace {

@@ -35,11 +35,13 @@ inline int NaPixel(float souradnice)
 }
 
 // A picture as far as covering goes, row by row: the pixels where anything of it shows, and the
-// run of pixels that it hides completely.
+// run of pixels that it hides completely. The pixels are the places it lies on, whatever pixel
+// ratio the picture is drawn for.
 struct Obrys {
     struct Radek {
         int ukazujeOd = 0, ukazujeDo = -1; // empty when from > to
         int kryjeOd = 0, kryjeDo = -1;
+        bool operator==(const Radek&) const = default;
     };
     std::vector<Radek> radky;
 };

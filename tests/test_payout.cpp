@@ -5,6 +5,7 @@
 #include "payout/frmPlocha.h"
 #include "ui/Banknotes.h"
 #include "ui/Drawing.h"
+#include "ui/Pictures.h"
 #include "ui/frmStulDesign.h"
 
 #include <QPointF>
@@ -124,6 +125,27 @@ protected:
     QPointer<frmPlocha> plocha;
     bool programEnded = false;
 };
+
+// On a screen of twice the pixel ratio a note's picture has four pixels to each place it lies on;
+// which notes still show is worked out in places. Doubling every pixel changes no outline; a place
+// shows where any of its pixels does and is covered only where all of them are.
+TEST(PayoutOutline, IsCountedInPlacesWhateverThePixelRatio)
+{
+    const QImage note = Pictures::Banknote(100).Pixmap().toImage();
+    ASSERT_EQ(note.size(), QSize(160, 80));
+    QImage doubled = note.scaled(note.size() * 2);
+    doubled.setDevicePixelRatio(2);
+    EXPECT_EQ(ObrysObrazku(doubled).radky, ObrysObrazku(note).radky);
+
+    QImage three(6, 2, QImage::Format_ARGB32);
+    three.fill(Qt::white);
+    three.setPixel(0, 0, qRgba(0, 0, 0, 0));
+    three.setPixel(5, 1, qRgba(255, 255, 255, 128));
+    three.setDevicePixelRatio(2);
+    const Obrys obrys = ObrysObrazku(three);
+    ASSERT_EQ(obrys.radky.size(), 1u);
+    EXPECT_EQ(obrys.radky[0], (Obrys::Radek { 0, 2, 1, 1 }));
+}
 
 TEST_F(PayoutScreen, AnEmptyPurseShowsTheCaptionAndItsShadowAcrossTheMiddleAndNoNote)
 {

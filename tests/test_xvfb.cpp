@@ -493,15 +493,35 @@ bool Shows(const QImage& screen, const QRect& corners, const QImage& picture)
     return false;
 }
 
+// Whether what is drawn in the region has detail finer than a window pixel, 2 x 2 device pixels:
+// some block of each of the four ways to lay the blocks holds both the colour and another one.
+// Drawn at the window's pixels and doubled, every block of the right way is of one colour.
+bool FinerThanAWindowPixel(const QImage& screen, const QRect& region, QRgb colour)
+{
+    for (int dy = 0; dy < 2; ++dy)
+        for (int dx = 0; dx < 2; ++dx) {
+            int mixed = 0;
+            for (int y = region.top() + dy; y + 1 <= region.bottom(); y += 2)
+                for (int x = region.left() + dx; x + 1 <= region.right(); x += 2) {
+                    const int n = (screen.pixel(x, y) == colour) + (screen.pixel(x + 1, y) == colour)
+                        + (screen.pixel(x, y + 1) == colour) + (screen.pixel(x + 1, y + 1) == colour);
+                    mixed += n > 0 && n < 4;
+                }
+            if (mixed < 10)
+                return false;
+        }
+    return true;
+}
+
 // Drawn from the pictures at twice the size, pixel for pixel: sharp, where the ordinary pictures
-// doubled would show blocks along every curve. Across the window the places are those of ratio 1
-// in logical pixels; up and down they are looked for, as the window manager may still be giving the
-// window its height when it is measured.
-TEST_F(RealProgramAtTwiceThePixelRatio, DrawsTheCardsAndTheBanknotesFromTheirSharpPictures)
+// doubled would show blocks along every curve; and the chart drawn at the screen's pixels. Across
+// the window the places are those of ratio 1 in logical pixels; up and down they are looked for,
+// as the window manager may still be giving the window its height when it is first measured.
+TEST_F(RealProgramAtTwiceThePixelRatio, DrawsThePicturesAndTheChartSharp)
 {
     QProcessEnvironment twice;
     twice.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("2"));
-    StartGame({}, twice);
+    StartGame({ QStringLiteral("2") }, twice);
     QRect area;
     QImage screen;
     ASSERT_TRUE(waitUntil(8000, [&] {
@@ -509,7 +529,7 @@ TEST_F(RealProgramAtTwiceThePixelRatio, DrawsTheCardsAndTheBanknotesFromTheirSha
         area = InnerArea(screen);
         return area.width() > ScreenSize().width() * 9 / 10 && area.height() > ScreenSize().height() * 8 / 10;
     })) << "the window should open maximised";
-    const int W = area.width() / 2, H = area.height() / 2;
+    const int W = area.width() / 2;
     const auto column = [&](int left) { return QRect(area.left() + 2 * left, area.top(), 1, area.height()); };
 
     const QImage note = QImage(QStringLiteral(":/note100@2x.png")).convertToFormat(QImage::Format_ARGB32);
@@ -519,10 +539,16 @@ TEST_F(RealProgramAtTwiceThePixelRatio, DrawsTheCardsAndTheBanknotesFromTheirSha
         return Shows(screen, column(W - 190), note);
     })) << "the 100 Kč note should be its sharp picture";
 
-    Click(QPoint(2 * (W - 318 + 60), 2 * (H - 123 + 16)));
+    area = InnerArea(screen);
+    const int H = area.height() / 2;
+    const QRect stake(area.left() + 2 * (W - 318), area.top() + 2 * (H - 41), 240, 66);
+    const int yellowOfZero = yellowIn(screen, stake);
+    ASSERT_GT(yellowOfZero, 0);
+    xdotool({ QStringLiteral("windowactivate"), QStringLiteral("--sync"), window });
+    Key(QStringLiteral("alt+r"));
     ASSERT_TRUE(waitUntil(5000, [&] {
         screen = Screenshot();
-        return coveredShare(screen, QRect(area.left() + 16, area.top() + area.height() / 2 + 80, 240, 200)) > 0.9;
+        return coveredShare(screen, QRect(area.left() + 16, area.top() + H + 80, 240, 200)) > 0.9;
     })) << "the player's first card should lie under his points";
     const QImage grid = QImage(QStringLiteral(":/cards@2x.png")).convertToFormat(QImage::Format_ARGB32);
     bool sharp = false;
@@ -531,6 +557,26 @@ TEST_F(RealProgramAtTwiceThePixelRatio, DrawsTheCardsAndTheBanknotesFromTheirSha
     if (!sharp)
         screen.save(QStringLiteral("/tmp/ixa-xvfb-ratio2-failed.png"));
     EXPECT_TRUE(sharp) << "the card should be a cell of the sharp grid";
+
+    // 200 Kč and a stake of 100: the purse's line runs up or down across the chart.
+    for (const char* key : { "1", "Delete", "alt+d" })
+        Key(QString::fromLatin1(key));
+    ASSERT_TRUE(WaitUntilSettled(stake, yellowOfZero, screen)) << "the game should be settled";
+    Key(QStringLiteral("F1"));
+    ASSERT_TRUE(WaitForWindow(QStringLiteral("O aplikaci"))) << "F1 should open the information window";
+    Key(QStringLiteral("alt+s"));
+    ASSERT_TRUE(WaitForWindow(QStringLiteral("Změny obsahu Vaší peněženky"))) << "Alt+S should open the chart";
+    // The chart lies in the middle of the screen, away from the table's green figures.
+    const QRect chart(ScreenSize().width() / 2 - 400, ScreenSize().height() / 2 - 120, 800, 240);
+    EXPECT_TRUE(waitUntil(5000, [&] {
+        screen = Screenshot();
+        return FinerThanAWindowPixel(screen, chart, qRgb(0, 255, 0));
+    })) << "the purse's line should be drawn at the screen's pixels";
+    if (HasFailure())
+        screen.save(QStringLiteral("/tmp/ixa-xvfb-ratio2-failed.png"));
+
+    Key(QStringLiteral("alt+F4")); // the chart
+    Key(QStringLiteral("Return")); // OK of the information window
     CloseAndExpectACleanEnd();
 }
 

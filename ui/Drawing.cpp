@@ -97,13 +97,18 @@ std::optional<QPointF> Drawing::toPixels(double x, double y) const
     return QPointF(px, py);
 }
 
-// Grows the image to the window's size, keeping what it holds.
+// Grows the image to the window's size, keeping what it holds. It has the pixels of the window's
+// screen, twice as many each way on a screen of twice the pixel ratio: what is drawn is as sharp
+// as the rest of the window, while places and sizes stay in the window's pixels.
 void Drawing::fit(QImage& image, QColor fill) const
 {
-    const QSize wanted = image.size().expandedTo(owner_.size());
-    if (wanted == image.size() || wanted.isEmpty())
+    const qreal ratio = owner_.devicePixelRatioF();
+    const QSize held = image.deviceIndependentSize().toSize();
+    const QSize wanted = held.expandedTo(owner_.size());
+    if ((wanted == held && image.devicePixelRatio() == ratio) || wanted.isEmpty())
         return;
-    QImage grown(wanted, fill.alpha() == 255 ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+    QImage grown(wanted * ratio, fill.alpha() == 255 ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+    grown.setDevicePixelRatio(ratio);
     grown.fill(fill);
     if (!image.isNull()) {
         QPainter painter(&grown);
