@@ -4,11 +4,11 @@
 # server; the two programs take turns, round after round, so that a busy machine weighs on both
 # alike. Prints the medians and the game's ratios to the empty window.
 #
-#   tests/bench/startup.sh [build folder] [rounds] [screen]
+#   bench/startup.sh [build folder] [rounds] [screen]
 #   defaults: build-release 15 1280x1024       (build it with -DCMAKE_BUILD_TYPE=Release)
 set -euo pipefail
 
-root="$(cd "$(dirname "$0")/../.." && pwd)"
+root="$(cd "$(dirname "$0")/.." && pwd)"
 build="$(cd "${1:-$root/build-release}" && pwd)"
 rounds="${2:-15}"
 screen="${3:-1280x1024}"
