@@ -97,8 +97,6 @@ Obrys ObrysObrazku(const QImage& obrazek)
         }
         misto.kryjeOd = qCeil(kryjeOd / r);
         misto.kryjeDo = qFloor((kryjeDo + 1) / r) - 1;
-        if (misto.kryjeOd > misto.kryjeDo)
-            misto.kryjeOd = 0, misto.kryjeDo = -1;
     }
     return mista;
 }
