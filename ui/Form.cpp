@@ -7,6 +7,7 @@
 
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QFont>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -18,6 +19,10 @@ Form::Form(Platform& platform_)
     : Control<QWidget>(nullptr)
     , platform(platform_)
 {
+    // Every window's own font, which its buttons and plain labels take.
+    QFont windowFont(QStringLiteral("MS Sans Serif"));
+    windowFont.setPointSizeF(8.25);
+    setFont(windowFont);
 }
 
 Form::~Form()

@@ -22,3 +22,9 @@ private:
     std::optional<std::int32_t> width_;
     std::optional<std::int32_t> height_;
 };
+
+// A design's twips as the pixels the windows are laid out in.
+constexpr int Pixels(std::int32_t twips)
+{
+    return twips / Screen::TwipsPerPixel;
+}

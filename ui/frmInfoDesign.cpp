@@ -11,14 +11,9 @@ const QColor DarkGreen(0, 64, 0);
 const QColor Yellow(255, 255, 0);
 
 // The design is measured in twips; the window places its controls in pixels.
-constexpr int px(int twips)
-{
-    return twips / Screen::TwipsPerPixel;
-}
-
 QRect twips(int left, int top, int width, int height)
 {
-    return QRect(px(left), px(top), px(width), px(height));
+    return QRect(Pixels(left), Pixels(top), Pixels(width), Pixels(height));
 }
 
 QFont arial(double points, bool bold)
@@ -83,10 +78,7 @@ frmInfoDesign::frmInfoDesign(Platform& platform_)
     // A fixed dialog: no resizing by the frame, no minimise or maximise button.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowCloseButtonHint);
-    setFixedSize(px(5055), px(4095));
-    QFont windowFont(QStringLiteral("MS Sans Serif"));
-    windowFont.setPointSizeF(8.25);
-    setFont(windowFont);
+    setFixedSize(Pixels(5055), Pixels(4095));
 
     lblNazevApp->setGeometry(twips(1800, 120, 3135, 375));
     lblNazevApp->setFont(arial(14.25, true));
@@ -101,7 +93,7 @@ frmInfoDesign::frmInfoDesign(Platform& platform_)
             QStringLiteral("Karetní hra jednadvacet proti počítači, který drží bank.")));
     lbltxt.AddFromDesign(2, credit(this, twips(2760, 2250, 2175, 255), QStringLiteral("Licence MIT")));
 
-    Line1->SetEnds(px(-600), px(3480), px(5040), px(3480));
+    Line1->SetEnds(Pixels(-600), Pixels(3480), Pixels(5040), Pixels(3480));
     Line1->SetBorderWidth(2);
     Line1->SetBorderColor(Yellow);
 

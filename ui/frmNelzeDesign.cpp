@@ -4,13 +4,6 @@
 
 #include <QFont>
 
-namespace {
-constexpr int px(int twips)
-{
-    return twips / Screen::TwipsPerPixel;
-}
-} // namespace
-
 frmNelzeDesign::frmNelzeDesign(Platform& platform_)
     : Form(platform_)
     , lblText(new Label(this))
@@ -22,12 +15,9 @@ frmNelzeDesign::frmNelzeDesign(Platform& platform_)
     // A fixed dialog: no resizing, no minimise or maximise, but its own entry in the task bar.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
         | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(px(5265), px(1440));
-    QFont windowFont(QStringLiteral("MS Sans Serif"));
-    windowFont.setPointSizeF(8.25);
-    setFont(windowFont);
+    setFixedSize(Pixels(5265), Pixels(1440));
 
-    lblText->setGeometry(px(120), px(240), px(4935), px(615));
+    lblText->setGeometry(Pixels(120), Pixels(240), Pixels(4935), Pixels(615));
     QFont textFont(QStringLiteral("MS Sans Serif"));
     textFont.setPointSizeF(12);
     textFont.setBold(true);
@@ -35,7 +25,7 @@ frmNelzeDesign::frmNelzeDesign(Platform& platform_)
     lblText->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblText->setWordWrap(true);
 
-    cmdKonec->setGeometry(px(1800), px(960), px(1695), px(375));
+    cmdKonec->setGeometry(Pixels(1800), Pixels(960), Pixels(1695), Pixels(375));
     cmdKonec->SetCaption(QStringLiteral("&Konec"));
     cmdKonec->setFocus();
 }

@@ -12,5 +12,5 @@ frmStatistikaDesign::frmStatistikaDesign(Platform& platform_)
     // Resizable by its frame, but neither minimised nor maximised.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowCloseButtonHint);
-    resize(7290 / Screen::TwipsPerPixel, 2460 / Screen::TwipsPerPixel);
+    resize(Pixels(7290), Pixels(2460));
 }

@@ -94,9 +94,6 @@ frmStulDesign::frmStulDesign(Platform& platform_)
         | Qt::WindowCloseButtonHint);
     SetStartState(StartState::Maximized);
     SetKeyPreview(true);
-    QFont buttonsFont(QStringLiteral("MS Sans Serif"));
-    buttonsFont.setPointSizeF(8.25);
-    setFont(buttonsFont);
     resize(582, 355);
 
     picRevolver->setGeometry(304, 312, 160, 300);
