@@ -3,7 +3,6 @@
 #include "history/History.h"
 #include "history/Penezenka.h"
 #include "ui/Drawing.h"
-#include "ui/NumberText.h"
 
 #include <cstdint>
 
@@ -14,9 +13,8 @@ frmStatistika::frmStatistika(Platform& platform_)
 
 void frmStatistika::Form_Load()
 {
-    const std::int32_t left = IntDiv(CLng(double(platform.screen.Width()) - WidthTwips()), 2);
-    const std::int32_t top = IntDiv(CLng(double(platform.screen.Height()) - HeightTwips()), 2);
-    MoveTwips(left, top);
+    MoveTwips(
+        CentredTwips(platform.screen.Width(), WidthTwips()), CentredTwips(platform.screen.Height(), HeightTwips()));
 }
 
 // The purse after every game, oldest on the left edge and newest on the right, scaled so that the

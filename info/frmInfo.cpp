@@ -2,7 +2,6 @@
 
 #include "history/frmStatistika.h"
 #include "info/Napoveda.h"
-#include "ui/NumberText.h"
 
 frmInfo::frmInfo(Platform& platform_)
     : frmInfoDesign(platform_)
@@ -19,9 +18,8 @@ void frmInfo::Form_Load()
 {
     // Centred across at the short height, but placed down as if already tall, so that opening a
     // help text leaves it centred.
-    const std::int32_t left = IntDiv(CLng(double(platform.screen.Width()) - WidthTwips()), 2);
-    const std::int32_t top = IntDiv(CLng(double(platform.screen.Height()) - VyskaSNapovedou), 2);
-    MoveTwips(left, top);
+    MoveTwips(
+        CentredTwips(platform.screen.Width(), WidthTwips()), CentredTwips(platform.screen.Height(), VyskaSNapovedou));
 }
 
 void frmInfo::cmdPravidla_Click()

@@ -1,7 +1,5 @@
 #include "startup/frmNelze.h"
 
-#include "ui/NumberText.h"
-
 frmNelze::frmNelze(Platform& platform_)
     : frmNelzeDesign(platform_)
 {
@@ -11,9 +9,8 @@ frmNelze::frmNelze(Platform& platform_)
 
 void frmNelze::Form_Load()
 {
-    const std::int32_t Left = IntDiv(platform.screen.Width() - WidthTwips(), 2);
-    const std::int32_t Top = IntDiv(platform.screen.Height() - HeightTwips(), 2);
-    MoveTwips(Left, Top);
+    MoveTwips(
+        CentredTwips(platform.screen.Width(), WidthTwips()), CentredTwips(platform.screen.Height(), HeightTwips()));
 }
 
 void frmNelze::tmrPryc_Timer()

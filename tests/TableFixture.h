@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Karty.h"
+#include "Windows.h"
 #include "history/History.h"
 #include "history/Penezenka.h"
 #include "table/frmStul.h"
@@ -24,9 +25,7 @@ protected:
         if (stul)
             delete stul.data();
         // The windows the table opened on its way out.
-        for (QWidget* window : QApplication::topLevelWidgets())
-            if (qobject_cast<Form*>(window))
-                delete window;
+        DeleteAllForms();
     }
 
     void Start(const QString& commandLine = QString())

@@ -1,5 +1,6 @@
 // Where the program starts: the table on a screen of at least 800 x 600 pixels, a notice that
 // closes itself on a smaller one.
+#include "Windows.h"
 #include "startup/frmNelze.h"
 #include "startup/modIxa.h"
 #include "table/frmStul.h"
@@ -9,30 +10,13 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-template <typename Window> Window* Shown()
-{
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (auto* w = qobject_cast<Window*>(window); w && w->isVisible())
-            return w;
-    return nullptr;
-}
-
-void CloseAll()
-{
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (qobject_cast<Form*>(window))
-            delete window;
-}
-} // namespace
-
 class Startup : public ::testing::Test {
 protected:
     void SetUp() override
     {
         platform.forms.OnLastUnloaded = [this] { programEnded = true; };
     }
-    void TearDown() override { CloseAll(); }
+    void TearDown() override { DeleteAllForms(); }
 
     Platform platform;
     bool programEnded = false;
@@ -58,7 +42,7 @@ TEST_F(Startup, TheTableNeedsAtLeast12000By9000Twips)
             EXPECT_NEAR(nelze->frameGeometry().center().y(), c.height / 30, 3);
             EXPECT_TRUE(nelze->lblText->isVisible());
         }
-        CloseAll();
+        DeleteAllForms();
     }
 }
 
@@ -84,6 +68,6 @@ TEST_F(Startup, TheNoticeClosesAfterFiveSecondsOrWithKonecAndEndsTheProgram)
         }
         EXPECT_TRUE(programEnded);
         EXPECT_EQ(Shown<frmNelze>(), nullptr);
-        CloseAll();
+        DeleteAllForms();
     }
 }

@@ -4,16 +4,6 @@
 
 #include "payout/frmPlocha.h"
 
-namespace {
-frmPlocha* PayOutScreen()
-{
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (auto* plocha = qobject_cast<frmPlocha*>(window); plocha && plocha->isVisible())
-            return plocha;
-    return nullptr;
-}
-} // namespace
-
 class Closing : public TableTest {
 protected:
     // Answers the question, and notes what the table looked like while it was open.
@@ -44,7 +34,7 @@ TEST_F(Closing, ThePayOutIsOfferedOnlyWithMoneyInThePurse)
             c.asked ? QStringList { QStringLiteral("Opravdu mám vyplatit výhru ?") } : QStringList {});
         EXPECT_FALSE(stul->isVisible());
         EXPECT_FALSE(stul->IsLoaded());
-        EXPECT_NE(PayOutScreen(), nullptr);
+        EXPECT_NE(Shown<frmPlocha>(), nullptr);
         TearDown();
         platform.msgBox = MessageBox();
     }
@@ -67,7 +57,7 @@ TEST_F(Closing, NoDuringTheComputersTurnPausesItAndLetsItGoOnAtTheNextTick)
     EXPECT_TRUE(stul->isVisible());
     EXPECT_TRUE(stul->tmrTah->Enabled());
     EXPECT_EQ(stul->Hra().PocetPCKaret(), 1);
-    EXPECT_EQ(PayOutScreen(), nullptr);
+    EXPECT_EQ(Shown<frmPlocha>(), nullptr);
 
     ScriptThresholds({ 17, 17 });
     EXPECT_EQ(PlayComputersTurn(), 2);
@@ -94,7 +84,7 @@ TEST_F(Closing, YesWithAStakeOnTheTableForfeitsTheStake)
     Answer(MessageBox::Answer::Yes);
     EXPECT_TRUE(stul->close());
     EXPECT_FALSE(stul->isVisible());
-    EXPECT_NE(PayOutScreen(), nullptr);
+    EXPECT_NE(Shown<frmPlocha>(), nullptr);
     EXPECT_EQ(platform.rnd.ScriptedLeft(), 1u);
     EXPECT_EQ(Penezenka, 0);
     EXPECT_FALSE(programEnded);
@@ -118,5 +108,5 @@ TEST_F(Closing, YesDuringTheComputersTurnEndsTheTurnForGood)
     EXPECT_FALSE(stul->tmrTah->Enabled());
     EXPECT_FALSE(stul->tmrTah->Tick());
     EXPECT_EQ(TheHistory().celkem(), records);
-    EXPECT_NE(PayOutScreen(), nullptr);
+    EXPECT_NE(Shown<frmPlocha>(), nullptr);
 }

@@ -10,6 +10,13 @@ CommandButton::CommandButton(QWidget* parent)
     connect(this, &QPushButton::clicked, this, &CommandButton::Click);
 }
 
+CommandButton::CommandButton(QWidget* parent, QRect geometry, const QString& caption)
+    : CommandButton(parent)
+{
+    setGeometry(geometry);
+    SetCaption(caption);
+}
+
 void CommandButton::mousePressEvent(QMouseEvent* event)
 {
     const MouseDownArgs a = MouseDownOf(*event);

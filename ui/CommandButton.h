@@ -9,6 +9,7 @@ class CommandButton : public Control<QPushButton> {
     Q_OBJECT
 public:
     explicit CommandButton(QWidget* parent);
+    CommandButton(QWidget* parent, QRect geometry, const QString& caption);
 
     QString Caption() const { return text(); }
     void SetCaption(const QString& caption) { setText(caption); }

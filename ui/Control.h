@@ -68,7 +68,7 @@ public:
     }
     QColor ForeColor() const { return this->palette().color(QPalette::WindowText); }
 
-private:
+protected:
     void setRole(QPalette::ColorRole role, QColor colour)
     {
         QPalette p = this->palette();

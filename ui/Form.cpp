@@ -1,13 +1,14 @@
 #include "ui/Form.h"
 
+#include "ui/DesignFont.h"
 #include "ui/Drawing.h"
 #include "ui/KeyCode.h"
+#include "ui/NumberText.h"
 #include "ui/Screen.h"
 #include "ui/Timer.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>
-#include <QFont>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -20,9 +21,7 @@ Form::Form(Platform& platform_)
     , platform(platform_)
 {
     // Every window's own font, which its buttons and plain labels take.
-    QFont windowFont(QStringLiteral("MS Sans Serif"));
-    windowFont.setPointSizeF(8.25);
-    setFont(windowFont);
+    setFont(DesignFont(QStringLiteral("MS Sans Serif"), 8.25));
 }
 
 Form::~Form()
@@ -190,6 +189,11 @@ void Form::MoveTwips(std::int32_t left, std::int32_t top, std::int32_t width, st
     MoveTwips(left, top);
     const QSize frame = frameGeometry().size() - size();
     resize(width / Screen::TwipsPerPixel - frame.width(), height / Screen::TwipsPerPixel - frame.height());
+}
+
+std::int32_t Form::CentredTwips(std::int32_t screen, std::int32_t window)
+{
+    return IntDiv(CLng(double(screen) - window), 2);
 }
 
 void Form::resizeEvent(QResizeEvent* event)

@@ -52,6 +52,9 @@ public:
     void SetHeightTwips(std::int32_t height);
     void MoveTwips(std::int32_t left, std::int32_t top);
     void MoveTwips(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height);
+    // Where a window of this outer size lies centred on a screen of that size, across or down:
+    // the difference rounded to a 32-bit amount, then halved without the fraction.
+    static std::int32_t CentredTwips(std::int32_t screen, std::int32_t window);
 
     // Every key press reaches Form_KeyDown first, whichever control has the focus.
     bool KeyPreview() const { return keyPreview_; }

@@ -1,6 +1,8 @@
 // The screen's size in twips, the unit the game measures screens in.
 #pragma once
 
+#include <QRect>
+
 #include <cstdint>
 #include <optional>
 
@@ -27,4 +29,10 @@ private:
 constexpr int Pixels(std::int32_t twips)
 {
     return twips / Screen::TwipsPerPixel;
+}
+
+// A control's place in a design measured in twips, in the pixels it is laid out in.
+constexpr QRect PixelsRect(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t height)
+{
+    return QRect(Pixels(left), Pixels(top), Pixels(width), Pixels(height));
 }

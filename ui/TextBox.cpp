@@ -27,14 +27,10 @@ void TextBox::SetText(const QString& text)
 
 void TextBox::SetBackColor(QColor colour)
 {
-    QPalette p = palette();
-    p.setColor(QPalette::Base, colour);
-    setPalette(p);
+    setRole(QPalette::Base, colour);
 }
 
 void TextBox::SetForeColor(QColor colour)
 {
-    QPalette p = palette();
-    p.setColor(QPalette::Text, colour);
-    setPalette(p);
+    setRole(QPalette::Text, colour);
 }

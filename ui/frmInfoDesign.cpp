@@ -1,34 +1,20 @@
 #include "ui/frmInfoDesign.h"
 
+#include "ui/DesignFont.h"
 #include "ui/Pictures.h"
 #include "ui/Screen.h"
 
-#include <QFont>
 #include <QToolTip>
 
 namespace {
 const QColor DarkGreen(0, 64, 0);
 const QColor Yellow(255, 255, 0);
 
-// The design is measured in twips; the window places its controls in pixels.
-QRect twips(int left, int top, int width, int height)
-{
-    return QRect(Pixels(left), Pixels(top), Pixels(width), Pixels(height));
-}
-
-QFont arial(double points, bool bold)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
 Label* credit(QWidget* parent, QRect geometry, const QString& caption)
 {
     auto* label = new Label(parent);
     label->setGeometry(geometry);
-    label->setFont(arial(8.25, false));
+    label->setFont(DesignFont(QStringLiteral("Arial"), 8.25));
     label->SetForeColor(Yellow);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -36,18 +22,10 @@ Label* credit(QWidget* parent, QRect geometry, const QString& caption)
     return label;
 }
 
-CommandButton* button(QWidget* parent, QRect geometry, const QString& caption)
-{
-    auto* cmd = new CommandButton(parent);
-    cmd->setGeometry(geometry);
-    cmd->SetCaption(caption);
-    return cmd;
-}
-
 TextBox* helpBox(QWidget* parent)
 {
     auto* txt = new TextBox(parent);
-    txt->setGeometry(twips(120, 4080, 4815, 2295));
+    txt->setGeometry(PixelsRect(120, 4080, 4815, 2295));
     txt->SetBackColor(QToolTip::palette().color(QPalette::ToolTipBase));
     txt->SetForeColor(QColor(0, 0, 0));
     txt->SetVisible(false);
@@ -61,16 +39,16 @@ frmInfoDesign::frmInfoDesign(Platform& platform_)
     , Shape1(new Shape(this))
     , lbltxt(this,
           [](QWidget* parent) {
-              return credit(parent, twips(2760, 720, 2175, 255),
+              return credit(parent, PixelsRect(2760, 720, 2175, 255),
                   QStringLiteral("Ixa, verze %1").arg(QStringLiteral(IXA_VERSION)));
           })
     , Line1(new Line(this))
-    , cmdOK(button(this, twips(3840, 3600, 1095, 375), QStringLiteral("OK")))
-    , cmdPravidla(button(this, twips(120, 3600, 1095, 375), QStringLiteral("&Pravidla")))
-    , cmdOvladani(button(this, twips(1320, 3600, 1095, 375), QStringLiteral("&Ovládání")))
+    , cmdOK(new CommandButton(this, PixelsRect(3840, 3600, 1095, 375), QStringLiteral("OK")))
+    , cmdPravidla(new CommandButton(this, PixelsRect(120, 3600, 1095, 375), QStringLiteral("&Pravidla")))
+    , cmdOvladani(new CommandButton(this, PixelsRect(1320, 3600, 1095, 375), QStringLiteral("&Ovládání")))
     , txtPravidla(helpBox(this))
     , txtOvladani(helpBox(this))
-    , cmdStatistika(button(this, twips(2520, 3600, 1095, 375), QStringLiteral("&Statistika")))
+    , cmdStatistika(new CommandButton(this, PixelsRect(2520, 3600, 1095, 375), QStringLiteral("&Statistika")))
 {
     SetCaption(QStringLiteral("O aplikaci"));
     SetBackColor(DarkGreen);
@@ -80,8 +58,8 @@ frmInfoDesign::frmInfoDesign(Platform& platform_)
         | Qt::WindowCloseButtonHint);
     setFixedSize(Pixels(5055), Pixels(4095));
 
-    lblNazevApp->setGeometry(twips(1800, 120, 3135, 375));
-    lblNazevApp->setFont(arial(14.25, true));
+    lblNazevApp->setGeometry(PixelsRect(1800, 120, 3135, 375));
+    lblNazevApp->setFont(DesignFont(QStringLiteral("Arial"), 14.25, true));
     lblNazevApp->SetForeColor(Yellow);
     lblNazevApp->setAlignment(Qt::AlignCenter);
     lblNazevApp->SetCaption(QStringLiteral("21"));
@@ -89,9 +67,9 @@ frmInfoDesign::frmInfoDesign(Platform& platform_)
     Shape1->SetBorderColor(Yellow);
 
     lbltxt.AddFromDesign(1,
-        credit(this, twips(2760, 1080, 2175, 735),
+        credit(this, PixelsRect(2760, 1080, 2175, 735),
             QStringLiteral("Karetní hra jednadvacet proti počítači, který drží bank.")));
-    lbltxt.AddFromDesign(2, credit(this, twips(2760, 2250, 2175, 255), QStringLiteral("Licence MIT")));
+    lbltxt.AddFromDesign(2, credit(this, PixelsRect(2760, 2250, 2175, 255), QStringLiteral("Licence MIT")));
 
     Line1->SetEnds(Pixels(-600), Pixels(3480), Pixels(5040), Pixels(3480));
     Line1->SetBorderWidth(2);

@@ -1,13 +1,12 @@
 #include "ui/frmNelzeDesign.h"
 
+#include "ui/DesignFont.h"
 #include "ui/Screen.h"
-
-#include <QFont>
 
 frmNelzeDesign::frmNelzeDesign(Platform& platform_)
     : Form(platform_)
     , lblText(new Label(this))
-    , cmdKonec(new CommandButton(this))
+    , cmdKonec(new CommandButton(this, PixelsRect(1800, 960, 1695, 375), QStringLiteral("&Konec")))
     // It counts from the start: the notice goes by itself.
     , tmrPryc(new Timer(this, PrycIntervalMs, true))
 {
@@ -17,15 +16,10 @@ frmNelzeDesign::frmNelzeDesign(Platform& platform_)
         | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(Pixels(5265), Pixels(1440));
 
-    lblText->setGeometry(Pixels(120), Pixels(240), Pixels(4935), Pixels(615));
-    QFont textFont(QStringLiteral("MS Sans Serif"));
-    textFont.setPointSizeF(12);
-    textFont.setBold(true);
-    lblText->setFont(textFont);
+    lblText->setGeometry(PixelsRect(120, 240, 4935, 615));
+    lblText->setFont(DesignFont(QStringLiteral("MS Sans Serif"), 12, true));
     lblText->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblText->setWordWrap(true);
 
-    cmdKonec->setGeometry(Pixels(1800), Pixels(960), Pixels(1695), Pixels(375));
-    cmdKonec->SetCaption(QStringLiteral("&Konec"));
     cmdKonec->setFocus();
 }

@@ -1,18 +1,15 @@
 #include "ui/frmPlochaDesign.h"
 
+#include "ui/DesignFont.h"
 #include "ui/Drawing.h"
-
-#include <QFont>
+#include "ui/Screen.h"
 
 namespace {
 Label* lossCaption(QWidget* parent)
 {
     auto* label = new Label(parent);
-    label->setGeometry(-184, 120, 777, 111);
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(72);
-    font.setBold(true);
-    label->setFont(font);
+    label->setGeometry(PixelsRect(-2760, 1800, 11655, 1665));
+    label->setFont(DesignFont(QStringLiteral("Arial"), 72, true));
     label->SetForeColor(RGB(255, 255, 0));
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->SetAutoSize(true);
@@ -28,6 +25,6 @@ frmPlochaDesign::frmPlochaDesign(Platform& platform_)
 {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     SetStartState(StartState::Maximized);
-    resize(419, 381);
+    resize(Pixels(6285), Pixels(5715));
     Surface().SetAutoRedraw(true);
 }

@@ -1,9 +1,8 @@
 #include "ui/frmStulDesign.h"
 
 #include "ui/Banknotes.h"
+#include "ui/DesignFont.h"
 #include "ui/Pictures.h"
-
-#include <QFont>
 
 namespace {
 const QColor TableGreen(0, 128, 0);
@@ -13,10 +12,7 @@ const QColor Black(0, 0, 0);
 
 QFont arialBold(double points)
 {
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(points);
-    font.setBold(true);
-    return font;
+    return DesignFont(QStringLiteral("Arial"), points, true);
 }
 
 // The black displays: points, purse and stake.
@@ -40,9 +36,7 @@ Label* display(QWidget* parent, QRect geometry, const QFont& font, QColor fore, 
 
 CommandButton* button(QWidget* parent, QRect geometry, const QString& caption)
 {
-    auto* cmd = new CommandButton(parent);
-    cmd->setGeometry(geometry);
-    cmd->SetCaption(caption);
+    auto* cmd = new CommandButton(parent, geometry, caption);
     cmd->SetVisible(false);
     return cmd;
 }
@@ -114,10 +108,7 @@ frmStulDesign::frmStulDesign(Platform& platform_)
     cmdRub->SetVisible(false);
 
     lblNapoveda->setGeometry(112, 8, 444, 16);
-    QFont hintFont(QStringLiteral("MS Sans Serif"));
-    hintFont.setPointSizeF(9.75);
-    hintFont.setBold(true);
-    lblNapoveda->setFont(hintFont);
+    lblNapoveda->setFont(DesignFont(QStringLiteral("MS Sans Serif"), 9.75, true));
     lblNapoveda->SetForeColor(Yellow);
     lblNapoveda->SetAutoSize(true);
     lblNapoveda->SetCaption(QStringLiteral("Pravidla hry, ovládání a další informace po stisknutí klávesy F1 !"));
