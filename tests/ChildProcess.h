@@ -34,6 +34,20 @@ public:
     QProcess& process() { return process_; }
     bool running() const { return process_.state() != QProcess::NotRunning; }
 
+    // The first line it prints, trimmed, as servers tell where they can be reached; empty if it
+    // ends or says nothing within the time.
+    QByteArray FirstLine(int ms)
+    {
+        QByteArray line;
+        QElapsedTimer clock;
+        clock.start();
+        while (!line.endsWith('\n') && running() && clock.elapsed() < ms) {
+            process_.waitForReadyRead(100);
+            line += process_.readAllStandardOutput();
+        }
+        return line.endsWith('\n') ? line.trimmed() : QByteArray();
+    }
+
     void stop()
     {
         if (!running())

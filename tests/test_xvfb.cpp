@@ -85,15 +85,10 @@ protected:
                 QStringLiteral("0"), QStringLiteral("%1x%2x24").arg(ScreenSize().width()).arg(ScreenSize().height()),
                 QStringLiteral("-noreset"), QStringLiteral("-nolisten"), QStringLiteral("tcp") },
             QProcessEnvironment::systemEnvironment());
-        QByteArray number;
-        ASSERT_TRUE(waitUntil(10000, [&] {
-            xvfb->process().waitForReadyRead(100);
-            number += xvfb->process().readAllStandardOutput();
-            return number.endsWith('\n') || !xvfb->running();
-        }));
-        ASSERT_TRUE(xvfb->running()) << "the X server did not start";
+        const QByteArray number = xvfb->FirstLine(10000);
+        ASSERT_FALSE(number.isEmpty() || !xvfb->running()) << "the X server did not start";
         x = QProcessEnvironment::systemEnvironment();
-        x.insert(QStringLiteral("DISPLAY"), QStringLiteral(":") + QString::fromLatin1(number.trimmed()));
+        x.insert(QStringLiteral("DISPLAY"), QStringLiteral(":") + QString::fromLatin1(number));
         x.remove(QStringLiteral("WAYLAND_DISPLAY"));
 
         // A window manager, so that maximising and closing work as on a desktop.
@@ -697,14 +692,10 @@ TEST_F(RealProgram, AScreenReaderHearsThePurseTheStakeAndThePointsChange)
         { QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address=1"),
             QStringLiteral("--address=unix:path=") + scratch.filePath(QStringLiteral("bus")) },
         x);
-    QByteArray address;
-    ASSERT_TRUE(waitUntil(10000, [&] {
-        bus.process().waitForReadyRead(100);
-        address += bus.process().readAllStandardOutput();
-        return address.endsWith('\n') || !bus.running();
-    }));
+    const QByteArray address = bus.FirstLine(10000);
+    ASSERT_FALSE(address.isEmpty()) << "the session bus did not start";
     QProcessEnvironment session = x;
-    session.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QString::fromLatin1(address.trimmed()));
+    session.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QString::fromLatin1(address));
     Child accessibilityBus(launcher, { QStringLiteral("--launch-immediately") }, session);
 
     session.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
