@@ -130,6 +130,9 @@ void frmStul::PozastavTahBehem(const std::function<void()>& modalniOkno)
     const bool tahBezel = tmrTah->Enabled();
     tmrTah->SetEnabled(false);
     modalniOkno();
+    // Another program may have destroyed the table meanwhile: its turn ends with it.
+    if (!IsLoaded())
+        return;
     // A stand whose click was already on its way when the window opened may have started the
     // turn meanwhile; it must not be switched off again.
     tmrTah->SetEnabled(tahBezel || tmrTah->Enabled());

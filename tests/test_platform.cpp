@@ -1,5 +1,6 @@
 // The platform layer as the windows and the engine rely on it: control arrays, timers, the
 // question box, numbers and text, random numbers, the screen and the life of a window.
+#include "ui/Application.h"
 #include "ui/CommandButton.h"
 #include "ui/ControlArray.h"
 #include "ui/Form.h"
@@ -769,6 +770,27 @@ TEST_F(Windows, UnloadingTheLastLoadedWindowEndsTheProgram)
     EXPECT_TRUE(table->Unload());
     EXPECT_EQ(programEnds, 1);
     EXPECT_EQ(platform.forms.Count(), 0u);
+}
+
+// Another program may destroy the window under a modal one while a handler of it runs the modal
+// loop: the window goes at once, but is deleted only once that handler can no longer use it.
+TEST_F(Windows, AWindowGoneWhileAModalOneIsOpenIsDeletedOnlyWhenTheModalLoopIsOver)
+{
+    QPointer<ProbeForm> under = make();
+    under->Show();
+    QPointer<ProbeForm> modal = make();
+    QTimer::singleShot(20, modal.data(), [&] {
+        Application::DiscardAllForms();
+        deleteUnloaded();
+    });
+    modal->ShowModal();
+
+    ASSERT_FALSE(under.isNull()) << "deleted while the handler under the modal loop could still use it";
+    EXPECT_FALSE(under->IsLoaded());
+    EXPECT_EQ(programEnds, 1);
+    deleteUnloaded();
+    EXPECT_TRUE(under.isNull());
+    EXPECT_TRUE(modal.isNull());
 }
 
 TEST_F(Windows, AModalShowReturnsWhenTheWindowIsHiddenOrUnloaded)

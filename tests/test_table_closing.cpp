@@ -36,7 +36,7 @@ TEST_F(Closing, ThePayOutIsOfferedOnlyWithMoneyInThePurse)
         EXPECT_FALSE(stul->IsLoaded());
         EXPECT_NE(Shown<frmPlocha>(), nullptr);
         TearDown();
-        platform.msgBox = MessageBox();
+        platform.msgBox = MessageBox(&platform.forms);
     }
 }
 

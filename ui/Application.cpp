@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <QSocketNotifier>
 
+#include <algorithm>
 #include <cstdint>
 
 #include <signal.h>
@@ -104,7 +105,7 @@ bool Application::notify(QObject* receiver, QEvent* event)
 }
 
 namespace {
-// An X11 DestroyNotify event, as the protocol lays it out.
+// An X11 DestroyNotify event and an X11 error, as the protocol lays them out.
 struct DestroyNotify {
     std::uint8_t responseType;
     std::uint8_t pad;
@@ -112,19 +113,47 @@ struct DestroyNotify {
     std::uint32_t event;
     std::uint32_t window;
 };
+struct XError {
+    std::uint8_t responseType;
+    std::uint8_t errorCode;
+    std::uint16_t sequence;
+    std::uint32_t resource;
+};
+constexpr std::uint8_t ErrorType = 0;
 constexpr std::uint8_t DestroyNotifyType = 17;
+constexpr std::uint8_t BadWindow = 3;
 } // namespace
 
 bool DestroyedWindowWatch::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*)
 {
     if (eventType != "xcb_generic_event_t")
         return false;
-    const auto* event = static_cast<const DestroyNotify*>(message);
-    if ((event->responseType & 0x7f) != DestroyNotifyType)
+    const auto type = static_cast<const DestroyNotify*>(message)->responseType & 0x7f;
+    if (type == ErrorType) {
+        // The toolkit still hides and destroys a window that another program destroyed first; the
+        // server's answer that it is gone says nothing new.
+        const auto* error = static_cast<const XError*>(message);
+        return error->errorCode == BadWindow
+            && std::find(destroyed_.begin(), destroyed_.end(), error->resource) != destroyed_.end();
+    }
+    if (type != DestroyNotifyType)
         return false;
-    // A window the toolkit replaced or destroyed itself is no longer any form's current one.
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (auto* form = qobject_cast<Form*>(window); form && form->internalWinId() == event->window)
+    const auto* event = static_cast<const DestroyNotify*>(message);
+    // A window the toolkit replaced or destroyed itself is no longer any window's current one.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->internalWinId() != event->window)
+            continue;
+        destroyed_.push_back(event->window);
+        auto* form = qobject_cast<Form*>(window);
+        if (form && !form->isModal())
+            // The table, the notice or the last screen: the run cannot go on without it.
+            Application::DiscardAllForms();
+        else if (form)
             form->Discard();
+        else
+            // The question: as if the player had closed it, which answers No.
+            window->close();
+        break;
+    }
     return false;
 }

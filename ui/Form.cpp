@@ -74,6 +74,7 @@ void Form::ShowModal()
         Load();
     if (!self || !loaded_)
         return;
+    const Forms::Modal modal(&platform.forms);
     QEventLoop loop;
     connect(this, &Form::Gone, &loop, &QEventLoop::quit);
     connect(this, &QObject::destroyed, &loop, &QEventLoop::quit);
@@ -154,7 +155,7 @@ void Form::gone()
         timer->SetEnabled(false);
     hide();
     emit Gone();
-    deleteLater();
+    platform.forms.Release(this);
     platform.forms.Unloaded(this);
 }
 

@@ -1,5 +1,7 @@
 #include "ui/MessageBox.h"
 
+#include "ui/Platform.h"
+
 #include <QMessageBox>
 
 MessageBox::Answer MessageBox::AskYesNo(QWidget* parent, const QString& prompt)
@@ -10,6 +12,7 @@ MessageBox::Answer MessageBox::AskYesNo(QWidget* parent, const QString& prompt)
 
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Ixa"), prompt, QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(QMessageBox::Yes);
+    const Forms::Modal modal(forms_);
     return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 

@@ -6,11 +6,18 @@
 
 #include <functional>
 
+class Forms;
 class QWidget;
 
 class MessageBox {
 public:
     enum class Answer { Yes, No };
+
+    // The loaded windows, told that a modal question is open.
+    explicit MessageBox(Forms* forms = nullptr)
+        : forms_(forms)
+    {
+    }
 
     // Asks the question modally: Yes and No, Yes preselected, no icon, titled "Ixa".
     Answer AskYesNo(QWidget* parent, const QString& prompt);
@@ -20,6 +27,7 @@ public:
     const QStringList& Asked() const { return asked_; }
 
 private:
+    Forms* forms_;
     std::function<Answer(const QString&)> answerer_;
     QStringList asked_;
 };

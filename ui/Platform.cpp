@@ -1,8 +1,11 @@
 #include "ui/Platform.h"
 
+#include "ui/Form.h"
+
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <utility>
 
 Forms::Forms()
     : OnLastUnloaded([] { QCoreApplication::exit(0); })
@@ -28,6 +31,38 @@ void Forms::Unloaded(Form* form)
 bool Forms::IsLoaded(const Form* form) const
 {
     return std::find(loaded_.begin(), loaded_.end(), form) != loaded_.end();
+}
+
+Forms::Modal::Modal(Forms* forms)
+    : forms_(forms)
+{
+    if (forms_)
+        ++forms_->modal_;
+}
+
+Forms::Modal::~Modal()
+{
+    if (!forms_ || --forms_->modal_ > 0)
+        return;
+    // Posted from the handler that opened the outermost loop: deleted once that handler is over.
+    for (const QPointer<Form>& form : std::exchange(forms_->released_, {}))
+        if (form)
+            form->deleteLater();
+}
+
+void Forms::Release(Form* form)
+{
+    if (modal_ > 0)
+        released_.emplace_back(form);
+    else
+        form->deleteLater();
+}
+
+Forms::~Forms()
+{
+    // The run ended inside a modal loop: nothing of the windows runs any more.
+    for (const QPointer<Form>& form : std::exchange(released_, {}))
+        delete form.data();
 }
 
 void DoEvents()

@@ -8,6 +8,7 @@
 #include "ui/Random.h"
 #include "ui/Screen.h"
 
+#include <QPointer>
 #include <QString>
 
 #include <functional>
@@ -28,8 +29,27 @@ public:
     // What "the program ends" means: quitting the event loop, or, in tests, whatever they need to see.
     std::function<void()> OnLastUnloaded;
 
+    // A window shown modally runs an event loop of its own inside a handler of the window under
+    // it. While one is open, a window that goes is kept in memory until every such loop is over:
+    // the handler that opened the loop may belong to it and go on running once the loop returns.
+    class Modal {
+    public:
+        explicit Modal(Forms* forms);
+        ~Modal();
+        Modal(const Modal&) = delete;
+        Modal& operator=(const Modal&) = delete;
+
+    private:
+        Forms* forms_;
+    };
+    // Deletes an unloaded window as soon as nothing of it can be running any more.
+    void Release(Form* form);
+    ~Forms();
+
 private:
     std::vector<Form*> loaded_;
+    int modal_ = 0;
+    std::vector<QPointer<Form>> released_;
 };
 
 struct Platform {
@@ -38,8 +58,8 @@ struct Platform {
     Random rnd;
     Screen screen;
     Desktop desktop;
-    MessageBox msgBox;
     Forms forms;
+    MessageBox msgBox { &forms };
 };
 
 // Lets pending window events be handled.
