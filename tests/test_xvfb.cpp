@@ -697,14 +697,16 @@ TEST_P(RealProgramLosingAWindow, LeavesNothingBehindThatCouldHangOrCrash)
     if (!shown.isEmpty()) {
         // The question is titled as the table is.
         QList<QByteArray> windows;
-        ASSERT_TRUE(waitUntil(10000, [&] {
-            windows = xdotool({ QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
-                QStringLiteral("^%1$").arg(shown) })
-                          .split('\n');
-            windows.removeAll(QByteArray());
-            windows.removeAll(window.toLatin1());
-            return !windows.isEmpty();
-        })) << shown.toStdString() << " should be open";
+        ASSERT_TRUE(waitUntil(10000,
+            [&] {
+                windows = xdotool({ QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                                      QStringLiteral("^%1$").arg(shown) })
+                              .split('\n');
+                windows.removeAll(QByteArray());
+                windows.removeAll(window.toLatin1());
+                return !windows.isEmpty();
+            }))
+            << shown.toStdString() << " should be open";
         if (!GetParam().table)
             victim = QString::fromLatin1(windows.first());
     }
