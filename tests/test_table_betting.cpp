@@ -89,6 +89,15 @@ TEST_F(TableTest, AmountsTooLongForTheirDisplaysAreSetSmallerToShowEveryCharacte
         const int room = display->contentsRect().width() - display->indent();
         EXPECT_LE(QFontMetrics(display->font()).horizontalAdvance(display->Caption()), room) << amount;
         EXPECT_EQ(display->font().pointSizeF() < 20.25, smaller) << amount;
+        // Drawn, the caption set smaller keeps the indent from the left edge as from the right one.
+        const QImage shown = display->grab().toImage();
+        const QRect inside = display->contentsRect();
+        int first = inside.right();
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            for (int y = inside.top(); y <= inside.bottom(); ++y)
+                if (qGreen(shown.pixel(x, y)) > 128)
+                    first = std::min(first, x);
+        EXPECT_GE(first - inside.left(), display->indent()) << amount;
     };
     Start(QStringLiteral("-1e400"));
     expectShown(stul->lblPenezenka, "-2147483648", true);

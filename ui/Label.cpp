@@ -72,13 +72,15 @@ void Label::fit()
 {
     if (!designFont_)
         return;
-    const int room = contentsRect().width() - std::max(indent(), 0) - 2 * margin();
+    // The indent the caption keeps from its own side, it keeps from the other side as well.
+    const int room = contentsRect().width() - 2 * (std::max(indent(), 0) + margin());
     QFont font = *designFont_;
-    const int wide = QFontMetrics(font).horizontalAdvance(text());
-    if (wide > room && wide > 0 && room > 0) {
+    const qreal wide = QFontMetricsF(font).horizontalAdvance(text());
+    if (wide > room && room > 0) {
+        // As large as fits: the caption then lies as far from the left edge as from the right.
         font.setPointSizeF(font.pointSizeF() * room / wide);
-        while (QFontMetrics(font).horizontalAdvance(text()) > room && font.pointSizeF() > 1)
-            font.setPointSizeF(font.pointSizeF() - 0.25);
+        while (QFontMetricsF(font).horizontalAdvance(text()) > room && font.pointSizeF() > 1)
+            font.setPointSizeF(font.pointSizeF() - 0.05);
     }
     if (font != this->font())
         setFont(font);
