@@ -234,6 +234,21 @@ TEST(Timers, AnEnabledTimerTicksByItselfAndStopsWhenDisabled)
     EXPECT_EQ(fired.count(), ticks);
 }
 
+// What a window's timer times (the hint, the notice) must have its whole interval on the screen,
+// however long a slow machine takes to show the window.
+TEST(Timers, AWindowsTimerCountsFromTheWindowsFirstFrame)
+{
+    Platform platform;
+    platform.forms.OnLastUnloaded = [] {};
+    const std::unique_ptr<ProbeForm> form = std::make_unique<ProbeForm>(platform);
+    QSignalSpy fired(new Timer(form.get(), 20, true), &Timer::Fired);
+    QTest::qWait(100);
+    EXPECT_EQ(fired.count(), 0);
+
+    form->Show();
+    EXPECT_TRUE(fired.wait(60000));
+}
+
 // ---------------------------------------------------------------------------------------------
 // The question box
 

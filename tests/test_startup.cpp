@@ -64,7 +64,7 @@ TEST_F(Startup, TheNoticeClosesAfterFiveSecondsOrWithKonecAndEndsTheProgram)
         else {
             QApplication::setActiveWindow(nelze);
             QTest::keyClick(nelze, Qt::Key_K, Qt::AltModifier);
-            EXPECT_TRUE(QTest::qWaitFor([&] { return programEnded; }, 1000));
+            EXPECT_TRUE(QTest::qWaitFor([&] { return programEnded; }, 60000));
         }
         EXPECT_TRUE(programEnded);
         EXPECT_EQ(Shown<frmNelze>(), nullptr);

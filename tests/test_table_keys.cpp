@@ -7,6 +7,8 @@
 #include <QKeyEvent>
 #include <QTimer>
 
+#include <functional>
+
 class TableKeys : public TableTest {
 protected:
     // One key press as X11 reports it: the key the layout makes of it, and the physical key.
@@ -28,12 +30,14 @@ protected:
 
     void Delete() { Press(Qt::Key_Delete, Qt::NoModifier, 119); }
 
-    // F1, with the information window closed again from inside its modal show; notes whether the
-    // computer could play meanwhile.
-    void F1(int openForMs = 0)
+    // F1, with the information window closed again from inside its modal show, once `until` holds;
+    // notes whether the computer could play meanwhile.
+    void F1(const std::function<bool()>& until = {})
     {
-        QTimer::singleShot(0, stul, [this, openForMs] {
-            QTest::qWait(openForMs);
+        QTimer::singleShot(0, stul, [this, until] {
+            if (until) {
+                EXPECT_TRUE(QTest::qWaitFor(until, 60000));
+            }
             turnRanWhileOpen = stul->tmrTah->Enabled() || stul->tmrTah->Tick();
             infoWasOpen = qobject_cast<frmInfo*>(QApplication::activeModalWidget()) != nullptr;
             if (auto* info = qobject_cast<Form*>(QApplication::activeModalWidget()))
@@ -152,7 +156,7 @@ TEST_F(TableKeys, AStandOnItsWayWhenF1OpensTheWindowStillStartsTheComputersTurn)
     QApplication::setActiveWindow(stul);
     QTest::keyClick(stul, Qt::Key_D, Qt::AltModifier);
     ASSERT_TRUE(stul->PlayersTurn());
-    F1(300);
+    F1([this] { return !stul->PlayersTurn(); });
     EXPECT_FALSE(stul->PlayersTurn());
     EXPECT_TRUE(stul->tmrTah->Enabled());
 }

@@ -12,7 +12,6 @@
 #include <QPointer>
 #include <QSocketNotifier>
 
-#include <algorithm>
 #include <cstdint>
 
 #include <signal.h>
@@ -116,8 +115,6 @@ struct DestroyNotify {
 struct XError {
     std::uint8_t responseType;
     std::uint8_t errorCode;
-    std::uint16_t sequence;
-    std::uint32_t resource;
 };
 constexpr std::uint8_t ErrorType = 0;
 constexpr std::uint8_t DestroyNotifyType = 17;
@@ -129,13 +126,11 @@ bool DestroyedWindowWatch::nativeEventFilter(const QByteArray& eventType, void* 
     if (eventType != "xcb_generic_event_t")
         return false;
     const auto type = static_cast<const DestroyNotify*>(message)->responseType & 0x7f;
-    if (type == ErrorType) {
-        // The toolkit still hides and destroys a window that another program destroyed first; the
-        // server's answer that it is gone says nothing new.
-        const auto* error = static_cast<const XError*>(message);
-        return error->errorCode == BadWindow
-            && std::find(destroyed_.begin(), destroyed_.end(), error->resource) != destroyed_.end();
-    }
+    if (type == ErrorType)
+        // The toolkit still hides and destroys a window that another program destroyed first, and
+        // asks where the window manager's frame around it went; the server's answer that such a
+        // window is gone says nothing new.
+        return static_cast<const XError*>(message)->errorCode == BadWindow && destroyedByOthers_;
     if (type != DestroyNotifyType)
         return false;
     const auto* event = static_cast<const DestroyNotify*>(message);
@@ -143,7 +138,7 @@ bool DestroyedWindowWatch::nativeEventFilter(const QByteArray& eventType, void* 
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window->internalWinId() != event->window)
             continue;
-        destroyed_.push_back(event->window);
+        destroyedByOthers_ = true;
         auto* form = qobject_cast<Form*>(window);
         if (form && !form->isModal())
             // The table, the notice or the last screen: the run cannot go on without it.

@@ -6,9 +6,6 @@
 #include <QApplication>
 #include <QTranslator>
 
-#include <cstdint>
-#include <vector>
-
 // Notices a window of ours that another program destroyed: the toolkit would carry on as if it
 // were still there, and a program whose only window is gone would live on unseen. A window shown
 // modally goes as if closed; any other one takes the run with it.
@@ -17,7 +14,7 @@ public:
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
 
 private:
-    std::vector<std::uint32_t> destroyed_;
+    bool destroyedByOthers_ = false;
 };
 
 class Application : public QApplication {

@@ -16,6 +16,16 @@
 #include <QPointer>
 #include <QScreen>
 
+#ifdef IXA_X11
+#include <QtGui/qguiapplication_platform.h>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#endif
+
 Form::Form(Platform& platform_)
     : Control<QWidget>(nullptr)
     , platform(platform_)
@@ -49,8 +59,43 @@ void Form::Show()
     showNow();
 }
 
+void Form::SetCaption(const QString& caption)
+{
+    setWindowTitle(caption);
+    if (caption.isEmpty() && testAttribute(Qt::WA_WState_Created))
+        showEmptyTitle();
+}
+
+// Qt names a window without a title after the program; the window system is given the empty
+// title directly, once Qt has given it its own.
+void Form::showEmptyTitle()
+{
+#ifdef IXA_X11
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    if (!connection)
+        return;
+    const auto atom = [connection](const char* name) {
+        const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
+            xcb_intern_atom_reply(connection,
+                xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr),
+            &std::free);
+        return reply ? reply->atom : xcb_atom_t { XCB_ATOM_NONE };
+    };
+    const auto window = static_cast<xcb_window_t>(winId());
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window, atom("_NET_WM_NAME"), atom("UTF8_STRING"), 8, 1, "");
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8, 0, "");
+    xcb_flush(connection);
+#endif
+}
+
 void Form::showNow()
 {
+    if (windowTitle().isEmpty()) {
+        // Made before it is shown, so that the window manager never sees another title.
+        create();
+        showEmptyTitle();
+    }
     if (startState_ == StartState::Maximized && (windowFlags() & Qt::FramelessWindowHint)) {
         // Without a window manager it keeps the geometry it was given: its load handler gives the screen's.
         // Covering everything, it is the window the keys are meant for.
@@ -120,6 +165,10 @@ void Form::paintEvent(QPaintEvent* event)
             surface_->Paint(painter);
     }
     QWidget::paintEvent(event);
+    if (!onScreen_) {
+        onScreen_ = true;
+        emit OnScreen();
+    }
 }
 
 void Form::Discard()

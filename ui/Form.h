@@ -21,7 +21,8 @@ public:
     ~Form() override;
 
     QString Caption() const { return windowTitle(); }
-    void SetCaption(const QString& caption) { setWindowTitle(caption); }
+    // An empty caption leaves the title bar empty, where the toolkit would show the program's name.
+    void SetCaption(const QString& caption);
 
     // Runs the load handler once; showing a window that is not loaded loads it first.
     void Load();
@@ -63,6 +64,9 @@ public:
     enum class StartState { Normal, Maximized };
     void SetStartState(StartState state) { startState_ = state; }
 
+    // Whether the window has been drawn on the screen, at least once.
+    bool WasOnScreen() const { return onScreen_; }
+
     // Called by the application before the key goes to the focused control.
     void PreviewKey(QKeyEvent& event);
 
@@ -73,6 +77,8 @@ public:
 signals:
     // The window was hidden or unloaded: a modal show is over.
     void Gone();
+    // The window's first frame has been drawn.
+    void OnScreen();
 
 protected:
     virtual void Form_Load() { }
@@ -101,11 +107,13 @@ private:
     // Unloaded: the window goes, and with it its timers.
     void gone();
     void showNow();
+    void showEmptyTitle();
 
     std::unique_ptr<Drawing> surface_;
     LazyPixmap picture_;
     bool loaded_ = false;
     bool unloading_ = false;
     bool keyPreview_ = false;
+    bool onScreen_ = false;
     StartState startState_ = StartState::Normal;
 };

@@ -1,4 +1,6 @@
 // A window timer: an interval in milliseconds and an enabled flag; one tick per interval while enabled.
+// A timer of a window counts from when the window is first on the screen: what it times (a hint
+// to read, a notice to close) gets its whole interval however long a slow machine takes to show it.
 #pragma once
 
 #include <QObject>
@@ -23,4 +25,5 @@ signals:
 private:
     QTimer timer_;
     bool enabled_ = false;
+    bool held_ = false; // until its window is first on the screen
 };
