@@ -39,12 +39,14 @@ int main(int argc, char** argv)
     platform.forms.OnLastUnloaded = [] {};
     frmStulDesign stul(platform);
     stul.Load();
+    const qreal pomer = qApp->devicePixelRatio();
     std::vector<Obrys> obrysy;
     for (std::int16_t i = 0; i < stul.cmdBankovka.Count(); ++i)
-        obrysy.push_back(ObrysObrazku(stul.cmdBankovka(i).Picture().toImage()));
+        obrysy.push_back(ObrysObrazku(Drawing::AsLaid(stul.cmdBankovka(i).Picture(), pomer)));
 
     const std::int32_t W = platform.screen.Width(), H = platform.screen.Height();
-    std::printf("screen %d x %d pixels, platform %s\n", W / 15, H / 15, qPrintable(QGuiApplication::platformName()));
+    std::printf("screen %d x %d pixels at pixel ratio %g, platform %s\n", W / 15, H / 15, pomer,
+        qPrintable(QGuiApplication::platformName()));
     std::printf("%14s %9s %8s | %11s %8s %8s %8s | %15s | %7s\n", "purse (Kč)", "notes", "painted", "screen (ms)",
         "plan", "cull", "paint", "every note (ms)", "peak MB");
 
@@ -69,7 +71,7 @@ int main(int argc, char** argv)
         const std::vector<Bankovka> plan = PlanVyplaty(purse, W, H, rnd);
         const double planMs = msSince(clock);
         clock.restart();
-        const std::vector<bool> videt = Viditelne(plan, obrysy, size);
+        const std::vector<bool> videt = Viditelne(plan, obrysy, size * pomer, pomer);
         const double cullMs = msSince(clock);
         Form visible(platform);
         visible.resize(size);

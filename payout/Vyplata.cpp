@@ -1,8 +1,9 @@
 #include "payout/Vyplata.h"
 
 #include "ui/Banknotes.h"
+#include "ui/Drawing.h"
 
-#include <QtMath>
+#include <QRect>
 
 #include <algorithm>
 #include <array>
@@ -73,32 +74,7 @@ Obrys ObrysObrazku(const QImage& obrazek)
             }
         }
     }
-    const qreal r = image.devicePixelRatio();
-    if (r == 1)
-        return obrys;
-
-    // A picture for a screen of a higher pixel ratio has more pixels than the places it lies on: a
-    // place shows the picture where any of its pixels does, and is covered where all of them are.
-    Obrys mista;
-    mista.radky.resize(static_cast<std::size_t>(qCeil(image.height() / r)));
-    for (std::size_t y = 0; y < mista.radky.size(); ++y) {
-        Obrys::Radek& misto = mista.radky[y];
-        int kryjeOd = 0, kryjeDo = image.width() - 1;
-        const int last = std::min(qCeil((static_cast<qreal>(y) + 1) * r), image.height()) - 1;
-        for (int py = qFloor(static_cast<qreal>(y) * r); py <= last; ++py) {
-            const Obrys::Radek& radek = obrys.radky[static_cast<std::size_t>(py)];
-            if (radek.ukazujeOd <= radek.ukazujeDo) {
-                const int od = qFloor(radek.ukazujeOd / r), po = qFloor(radek.ukazujeDo / r);
-                misto.ukazujeOd = misto.ukazujeOd > misto.ukazujeDo ? od : std::min(misto.ukazujeOd, od);
-                misto.ukazujeDo = std::max(misto.ukazujeDo, po);
-            }
-            kryjeOd = std::max(kryjeOd, radek.kryjeOd);
-            kryjeDo = std::min(kryjeDo, radek.kryjeDo);
-        }
-        misto.kryjeOd = qCeil(kryjeOd / r);
-        misto.kryjeDo = qFloor((kryjeDo + 1) / r) - 1;
-    }
-    return mista;
+    return obrys;
 }
 
 namespace {
@@ -152,17 +128,29 @@ private:
 // notes, a banknote is found hidden from two or three of the wide bands instead of all of its rows.
 class Zakryti {
 public:
-    explicit Zakryti(QSize size)
+    // Only pixels within the reach can show anything.
+    Zakryti(QSize size, QRect dosah)
         : width_(size.width())
         , height_(size.height())
         , pixels_(width_, height_)
         , words_(static_cast<int>(pixels_.Words()))
         , bands_ { Bity(words_, (height_ + Pas[0] - 1) / Pas[0]), Bity(words_, (height_ + Pas[1] - 1) / Pas[1]) }
     {
-        // Beyond the right edge there is nothing to hide.
-        if (words_ * 64 > width_)
-            for (int y = 0; y < height_; ++y)
-                pixels_.Set(y, width_, words_ * 64 - 1);
+        // Where nothing shows there is nothing to hide: taken as hidden from the start, such pixels
+        // let the bands along the edges of the pile, and beyond the right edge, be found hidden.
+        // A reach of nothing is an empty rectangle; Qt would turn it inside out.
+        dosah = dosah.isValid() ? dosah & QRect(0, 0, width_, height_) : QRect();
+        const int last = words_ * 64 - 1;
+        for (int y = 0; y < height_; ++y) {
+            if (y < dosah.top() || y > dosah.bottom()) {
+                Hide(y, 0, last);
+                continue;
+            }
+            if (dosah.left() > 0)
+                Hide(y, 0, dosah.left() - 1);
+            if (dosah.right() < last)
+                Hide(y, dosah.right() + 1, last);
+        }
     }
 
     int Width() const { return width_; }
@@ -221,12 +209,12 @@ private:
 };
 } // namespace
 
-std::vector<bool> Viditelne(const std::vector<Bankovka>& plan, const std::vector<Obrys>& obrysy, QSize plocha)
+std::vector<bool> Viditelne(
+    const std::vector<Bankovka>& plan, const std::vector<Obrys>& obrysy, QSize plocha, qreal pomer)
 {
     std::vector<bool> videt(plan.size(), false);
     if (plocha.isEmpty())
         return videt;
-    Zakryti zakryto(plocha);
     // The columns where anything of each picture shows.
     std::vector<std::pair<int, int>> sloupce;
     for (const Obrys& obrys : obrysy) {
@@ -236,6 +224,20 @@ std::vector<bool> Viditelne(const std::vector<Bankovka>& plan, const std::vector
                 odDo = { std::min(odDo.first, radek.ukazujeOd), std::max(odDo.second, radek.ukazujeDo) };
         sloupce.push_back(odDo);
     }
+    // The pixels that any of the notes could show on.
+    std::int64_t odX = plocha.width(), odY = plocha.height(), doX = -1, doY = -1;
+    for (const Bankovka& b : plan) {
+        const auto kind = static_cast<std::size_t>(b.Index);
+        const std::int64_t left = Drawing::ImagePixel(b.X, pomer), top = Drawing::ImagePixel(b.Y, pomer);
+        odX = std::min(odX, left + sloupce.at(kind).first);
+        doX = std::max(doX, left + sloupce[kind].second);
+        odY = std::min<std::int64_t>(odY, top);
+        doY = std::max<std::int64_t>(doY, top + static_cast<std::int64_t>(obrysy[kind].radky.size()) - 1);
+    }
+    const auto naPlose = [](std::int64_t v, int max) { return static_cast<int>(std::clamp<std::int64_t>(v, -1, max)); };
+    Zakryti zakryto(plocha,
+        QRect(QPoint(naPlose(odX, plocha.width()), naPlose(odY, plocha.height())),
+            QPoint(naPlose(doX, plocha.width()), naPlose(doY, plocha.height()))));
 
     // From the last banknote back to the first: a banknote shows if any pixel it shows on is not
     // hidden by those laid after it. What lies under a pixel hidden completely never matters, and a
@@ -244,7 +246,7 @@ std::vector<bool> Viditelne(const std::vector<Bankovka>& plan, const std::vector
         const Bankovka& b = plan[n];
         const auto kind = static_cast<std::size_t>(b.Index);
         const std::vector<Obrys::Radek>& radky = obrysy.at(kind).radky;
-        const std::int64_t left = NaPixel(b.X), top = NaPixel(b.Y);
+        const std::int64_t left = Drawing::ImagePixel(b.X, pomer), top = Drawing::ImagePixel(b.Y, pomer);
         // The part of a row from..to of the picture that lies on the surface.
         const auto cut = [&](int from, int to, int& x1, int& x2) {
             x1 = static_cast<int>(std::max<std::int64_t>(left + from, 0));

@@ -6,7 +6,6 @@
 
 #include <QImage>
 #include <QSize>
-#include <QtMath>
 
 #include <cstdint>
 #include <vector>
@@ -27,16 +26,9 @@ std::int16_t DruhuBankovek(std::int32_t Castka);
 // then its place. What is left below the smallest banknote is not paid out.
 std::vector<Bankovka> PlanVyplaty(std::int32_t Castka, std::int32_t W, std::int32_t H, Random& rnd);
 
-// Where a picture given at a fractional point lands: the painter rounds to the nearest pixel,
-// halves up.
-inline int NaPixel(float souradnice)
-{
-    return qRound(static_cast<double>(souradnice));
-}
-
 // A picture as far as covering goes, row by row: the pixels where anything of it shows, and the
-// run of pixels that it hides completely. The pixels are the places it lies on, whatever pixel
-// ratio the picture is drawn for.
+// run of pixels that it hides completely. The pixels are those of the image as it is laid, whatever
+// pixel ratio it is marked with.
 struct Obrys {
     struct Radek {
         int ukazujeOd = 0, ukazujeDo = -1; // empty when from > to
@@ -47,7 +39,10 @@ struct Obrys {
 };
 Obrys ObrysObrazku(const QImage& obrazek);
 
-// Which banknotes of the plan still show somewhere on a surface of this size once all of them are
-// laid in order, each over those before it. Painting only these, in order, gives the very picture
-// that painting all of them does; the work grows with the surface, not with the plan.
-std::vector<bool> Viditelne(const std::vector<Bankovka>& plan, const std::vector<Obrys>& obrysy, QSize plocha);
+// Which banknotes of the plan still show somewhere on a surface's image of this size, of `pomer`
+// image pixels to each screen pixel, once all of them are laid in order, each over those before it.
+// The outlines are of the pictures as the surface lays them, and each note starts on the image
+// pixel where the surface puts it. Painting only these, in order, gives the very picture that
+// painting all of them does; the work grows with the surface, not with the plan.
+std::vector<bool> Viditelne(
+    const std::vector<Bankovka>& plan, const std::vector<Obrys>& obrysy, QSize plocha, qreal pomer);

@@ -61,12 +61,13 @@ void frmPlocha::Vyplat()
     // Below the smallest banknote nothing more can be paid out; the purse is empty all the same.
     Penezenka = 0;
 
+    const qreal pomer = Surface().Ratio();
     std::vector<Obrys> obrysy;
     for (std::int16_t i = 0; i < cmdBankovka_.Count(); ++i)
-        obrysy.push_back(ObrysObrazku(cmdBankovka_(i).Picture().toImage()));
+        obrysy.push_back(ObrysObrazku(Drawing::AsLaid(cmdBankovka_(i).Picture(), pomer)));
     // Only the banknotes that can still be seen are painted: the picture is the same, and a purse
     // of millions of notes is ready as soon as a small one.
-    const std::vector<bool> videt = Viditelne(plan, obrysy, size());
+    const std::vector<bool> videt = Viditelne(plan, obrysy, size() * pomer, pomer);
     for (std::size_t n = 0; n < plan.size(); ++n)
         if (videt[n])
             Surface().PaintPicture(cmdBankovka_(plan[n].Index).Picture(), plan[n].X, plan[n].Y);

@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPointF>
+#include <QRectF>
+#include <QtMath>
 #include <QWidget>
 
 #include <algorithm>
@@ -193,14 +195,50 @@ void Drawing::LineTo(double x, double y)
     Line(CurrentX, CurrentY, x, y);
 }
 
+qreal Drawing::Ratio() const
+{
+    return owner_.devicePixelRatioF();
+}
+
+int Drawing::ImagePixel(double pixels, qreal ratio)
+{
+    return qRound(pixels * ratio);
+}
+
+namespace {
+// A picture made for the image's ratio keeps its pixels one to one.
+QSizeF laidSize(const QPixmap& picture, qreal ratio)
+{
+    return picture.devicePixelRatio() == ratio ? QSizeF(picture.size()) : picture.deviceIndependentSize() * ratio;
+}
+
+// The painter works in the image's own pixels, so that the picture starts exactly on one of them.
+void lay(QImage& image, const QPixmap& picture, QPoint at, qreal ratio)
+{
+    QImage pixels(image.bits(), image.width(), image.height(), image.bytesPerLine(), image.format());
+    QPainter painter(&pixels);
+    painter.drawPixmap(QRectF(at, laidSize(picture, ratio)), picture, QRectF(picture.rect()));
+}
+} // namespace
+
+QImage Drawing::AsLaid(const QPixmap& picture, qreal ratio)
+{
+    const QSizeF size = laidSize(picture, ratio);
+    QImage image(qCeil(size.width()), qCeil(size.height()), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    if (!image.isNull() && !picture.isNull())
+        lay(image, picture, QPoint(0, 0), ratio);
+    return image;
+}
+
 void Drawing::PaintPicture(const QPixmap& picture, double x, double y)
 {
     const auto at = toPixels(x, y);
     QImage& image = target();
     if (!at || !near(*at) || image.isNull() || picture.isNull())
         return;
-    QPainter painter(&image);
-    painter.drawPixmap(*at, picture);
+    const qreal ratio = image.devicePixelRatio();
+    lay(image, picture, QPoint(ImagePixel(at->x(), ratio), ImagePixel(at->y(), ratio)), ratio);
     owner_.update();
 }
 

@@ -54,6 +54,16 @@ public:
     // The picture at its own size in pixels, its top left corner at x, y of the scale.
     void PaintPicture(const QPixmap& picture, double x, double y);
 
+    // The surface's image has this many pixels to each pixel of the window, as the window's screen.
+    qreal Ratio() const;
+    // Pictures lie on whole pixels of the image: this is the one where a picture put at this
+    // coordinate in window pixels starts. Left to the painter, a picture at a fraction of a pixel
+    // could cover a pixel more or less, depending on where it falls.
+    static int ImagePixel(double pixels, qreal ratio);
+    // The picture as PaintPicture lays it on an image of this ratio, from its top left corner: one
+    // made for another ratio is scaled to it, the same wherever it is laid.
+    static QImage AsLaid(const QPixmap& picture, qreal ratio);
+
     // Paints the surface onto its window: called from the window's paintEvent.
     void Paint(QPainter& painter) const;
 
