@@ -40,9 +40,9 @@ TEST(PayoutPlan, PaysTheWholeHundredsWithTheKindsThePurseAllowsWithinTheScreen)
         std::int16_t kinds;
         int notes; // -1: any number
     };
-    const std::vector<Case> cases
-        = { { 100, 1, 1 }, { 1000, 1, 10 }, { 1100, 2, -1 }, { 2501, 3, -1 }, { 10000, 4, -1 }, { 25000, 5, -1 },
-              { 25100, 6, -1 }, { 300000, 6, -1 }, { 150, 1, 1 }, { 99, 1, 0 }, { 0, 1, 0 } };
+    const std::vector<Case> cases = { { 100, 1, 1 }, { 1000, 1, 10 }, { 1100, 2, -1 }, { 2500, 2, -1 }, { 2501, 3, -1 },
+        { 5000, 3, -1 }, { 5100, 4, -1 }, { 10000, 4, -1 }, { 10100, 5, -1 }, { 25000, 5, -1 }, { 25100, 6, -1 },
+        { 300000, 6, -1 }, { 150, 1, 1 }, { 99, 1, 0 }, { 0, 1, 0 } };
     for (const Case& c : cases) {
         for (std::uint32_t seed = 1; seed <= 20; ++seed) {
             SCOPED_TRACE(testing::Message() << c.purse << " Kč, seed " << seed);

@@ -70,7 +70,9 @@ protected:
 // On 300 x 120 pixels. A won game, 1000 then 1200 from 1000: the red line a sixth of the way down,
 // the green one climbing from it to the top right. 1000, 1500, then all lost: the newest amount on
 // the bottom edge, the best on the top, the oldest on the red line. After 500 more games the start
-// (5000) has been dropped; above every amount held, its line lies above the top edge.
+// (5000) has been dropped; above every amount held, its line lies above the top edge. Only lost
+// games, 1000, 800, 600: the start is the best amount, and its red line and the first point lie on
+// the top edge.
 TEST_F(Chart, DrawsTheHistoryFromLeftToRightOverTheStartingAmount)
 {
     std::vector<std::int32_t> capped { 5000 };
@@ -86,6 +88,7 @@ TEST_F(Chart, DrawsTheHistoryFromLeftToRightOverTheStartingAmount)
         { 1000, { 1000, 1200 }, { 20 }, { { 0, 20 }, { 150, 10 }, { 299, 0 } } },
         { 1000, { 1000, 1500, 0 }, { 40 }, { { 0, 40 }, { 150, 0 }, { 225, 60 }, { 299, 119 } } },
         { 5000, capped, {}, { { 0, 40 }, { 299, 0 } } },
+        { 1000, { 1000, 800, 600 }, { 0 }, { { 0, 0 }, { 150, 24 }, { 299, 48 } } },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.amounts.size());

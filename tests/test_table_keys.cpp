@@ -3,6 +3,7 @@
 #include "TableFixture.h"
 
 #include "info/frmInfo.h"
+#include "ui/Banknotes.h"
 
 #include <QKeyEvent>
 #include <QTimer>
@@ -117,6 +118,22 @@ TEST_F(TableKeys, AWholeGameFromTheKeyboardWithEachKeyActingOnlyWhenItsMouseActi
     Digit(7);
     Digit(1);
     ExpectMoney(1400, 0);
+}
+
+// Each of the digits 1 to 6 is its note, from 100 to 5000 Kč: alone it stakes it, with Shift it
+// takes it back.
+TEST_F(TableKeys, EachDigitStakesItsNoteAndTakesItBackWithShift)
+{
+    Start(QStringLiteral("100"));
+    Deal({ K(Desitka, Listy) });
+    for (int d = 1; d <= 6; ++d) {
+        SCOPED_TRACE(d);
+        const std::int32_t note = HodnotaBankovkyOf(static_cast<std::int16_t>(d - 1));
+        Digit(d);
+        ExpectMoney(10000 - note, 2 * note);
+        Digit(d, Qt::ShiftModifier);
+        ExpectMoney(10000, 0);
+    }
 }
 
 TEST_F(TableKeys, F1PausesTheComputersTurnWhileTheInformationWindowIsOpen)
