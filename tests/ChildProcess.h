@@ -9,6 +9,10 @@
 
 #include <functional>
 
+// How long a state that must come is waited for. Waiting ends as soon as it is there, so only a
+// failing test ever waits this long; a loaded machine may take many times what an idle one does.
+constexpr int Patience = 60000;
+
 inline QString tool(const char* name)
 {
     return QStandardPaths::findExecutable(QString::fromLatin1(name));

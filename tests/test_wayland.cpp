@@ -41,7 +41,7 @@ TEST(Wayland, TheGameComesUpNativelyAndEndsCleanlyWhenAskedTo)
         { QStringLiteral("--backend=headless-backend.so"), QStringLiteral("--socket=") + socket,
             QStringLiteral("--idle-time=0"), QStringLiteral("--width=1280"), QStringLiteral("--height=1024") },
         session, compositorLog);
-    if (!waitUntil(10000, [&] { return QFileInfo::exists(runtime.filePath(socket)) || !weston.running(); })
+    if (!waitUntil(Patience, [&] { return QFileInfo::exists(runtime.filePath(socket)) || !weston.running(); })
         || !weston.running())
         GTEST_SKIP() << "the compositor could not start:\n" << contents(compositorLog);
 
@@ -59,17 +59,17 @@ TEST(Wayland, TheGameComesUpNativelyAndEndsCleanlyWhenAskedTo)
     Child ixa(QStringLiteral(IXA_BINARY), { QStringLiteral("50") }, game, gameLog);
 
     // A top-level surface titled "Ixa" with a picture of the table attached.
-    const bool shown = waitUntil(20000, [&] {
+    const bool shown = waitUntil(Patience, [&] {
         const std::string log = contents(gameLog);
         const auto titled = log.find(".set_title(\"Ixa\")");
         return (titled != std::string::npos && log.find(".attach(wl_buffer@", titled) != std::string::npos)
             || !ixa.running();
     });
-    ASSERT_TRUE(shown && ixa.running()) << "no window of the game within 20 s\n" << contents(gameLog);
+    ASSERT_TRUE(shown && ixa.running()) << "no window of the game\n" << contents(gameLog);
     EXPECT_EQ(contents(gameLog).find("Could not"), std::string::npos) << contents(gameLog);
 
     ixa.process().terminate();
-    ASSERT_TRUE(ixa.process().waitForFinished(10000)) << "the game did not end when asked to";
+    ASSERT_TRUE(ixa.process().waitForFinished(Patience)) << "the game did not end when asked to";
     EXPECT_EQ(ixa.process().exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(ixa.process().exitCode(), 0);
     const std::string log = contents(gameLog);
