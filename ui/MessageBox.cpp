@@ -1,5 +1,6 @@
 #include "ui/MessageBox.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
 
 MessageBox::Answer MessageBox::AskYesNo(QWidget* parent, const QString& prompt)
@@ -9,6 +10,9 @@ MessageBox::Answer MessageBox::AskYesNo(QWidget* parent, const QString& prompt)
         return answerer_(prompt);
 
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Ixa"), prompt, QMessageBox::Yes | QMessageBox::No, parent);
+    // The game's own words, not Qt's, which are Czech only where Qt's translations are installed.
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("&Ano"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("&Ne"));
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
