@@ -47,12 +47,9 @@ if(NOT IXA_SOURCE_DATE_EPOCH MATCHES "^[0-9]+$")
 endif()
 message(STATUS "Time stamp of the build (SOURCE_DATE_EPOCH): ${IXA_SOURCE_DATE_EPOCH}")
 
-# Qt's resource compiler stores each picture's file time unless told otherwise; a checkout gives
-# the files the time of the checkout.
-function(ixa_source_date_for_custom_commands target)
-  set_property(TARGET ${target} PROPERTY RULE_LAUNCH_CUSTOM
-    "${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${IXA_SOURCE_DATE_EPOCH}")
-endfunction()
+# Qt's resource compiler stores each picture's file time unless told otherwise, and a checkout
+# gives the files the time of the checkout: the commands that generate files run with the stamp.
+set_property(DIRECTORY PROPERTY RULE_LAUNCH_CUSTOM "${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${IXA_SOURCE_DATE_EPOCH}")
 
 # CPack dates the package's files with it too; it reads this file as it starts.
 set(CPACK_PROJECT_CONFIG_FILE "${CMAKE_CURRENT_BINARY_DIR}/CPackSourceDateEpoch.cmake")
