@@ -285,10 +285,7 @@ void answerWhenShown(BoxSeen& seen, const std::function<void(QMessageBox&)>& ans
 
 // Qt's texts in capitals, as another language would give them.
 struct ShoutingTranslator : QTranslator {
-    QString translate(const char*, const char* text, const char*, int) const override
-    {
-        return QString(text).toUpper();
-    }
+    QString translate(const char*, const char* s, const char*, int) const override { return QString(s).toUpper(); }
     bool isEmpty() const override { return false; }
 };
 
