@@ -7,6 +7,8 @@
 #include "ui/Pictures.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QPointer>
 #include <QScrollBar>
 #include <QTest>
@@ -98,6 +100,29 @@ TEST_F(InfoWindow, EachHelpButtonMakesTheWindow6900TwipsTallAndShowsItsTextAlone
         EXPECT_EQ(info->minimumSize(), info->maximumSize()) << "the frame still does not resize it";
     }
     EXPECT_GT(info->txtPravidla->verticalScrollBar()->maximum(), 0) << "25 lines of rules need scrolling";
+}
+
+// Qt's own menus of the help text and of its scroll bar read Czech whatever is installed.
+TEST_F(InfoWindow, TheMenusOfTheHelpTextAndItsScrollBarAreCzech)
+{
+    Open();
+    Click(info->cmdPravidla);
+    QStringList items;
+    const auto read = [&] { // the menu waits for its answer inside the event, or stays open after it
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget()); menu && menu->close())
+            for (QAction* action : menu->actions())
+                items << action->text().section(u'\t', 0, 0);
+    };
+    for (QWidget* target :
+        { info->txtPravidla->viewport(), static_cast<QWidget*>(info->txtPravidla->verticalScrollBar()) }) {
+        QTimer::singleShot(0, info, read);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(4, 4), target->mapToGlobal(QPoint(4, 4)));
+        QApplication::sendEvent(target, &event);
+        read();
+    }
+    EXPECT_EQ(items.join(u'|').toStdString(),
+        "&Kopírovat||Vybrat &vše|Posunout sem||Začátek|Konec||O stránku nahoru|"
+        "O stránku dolů||Posunout nahoru|Posunout dolů");
 }
 
 // Centred across at its width as it loads (no frame yet: its own 5055 twips), and down as if it

@@ -1,6 +1,7 @@
 #include "ui/Application.h"
 
 #include "ui/Accessible.h"
+#include "ui/DesignFont.h"
 #include "ui/Form.h"
 #include "ui/Pictures.h"
 
@@ -28,15 +29,22 @@ Application::Application(int& argc, char** argv)
     // The end of the run is the game's own decision (the last window unloaded), not Qt's.
     setQuitOnLastWindowClosed(false);
 
-    // Arial is found through fontconfig's metric-compatible alias; MS Sans Serif has none.
+    // Both design faces are drawn in Liberation Sans, Arial's metric twin, which the package
+    // depends on (MS Sans Serif has no free twin). Named, not left to fontconfig: with the
+    // Liberation fonts alone installed, fontconfig's sans-serif is Liberation Mono.
     QFont::insertSubstitutions(
         QStringLiteral("MS Sans Serif"), { QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans") });
     QFont::insertSubstitutions(
         QStringLiteral("Arial"), { QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans") });
+    // The windows' own font is the default of Qt's windows too: the question box, the menus and
+    // the tooltips, which would otherwise take the platform's font.
+    setFont(DesignFont(QStringLiteral("MS Sans Serif"), 8.25));
 
     if (qtTranslator_.load(QLocale(QLocale::Czech), QStringLiteral("qtbase"), QStringLiteral("_"),
             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         installTranslator(&qtTranslator_);
+    // Installed last, so asked first: the same words whether Qt's translations are there or not.
+    installTranslator(&qtTexts_);
 
     setWindowIcon(Pictures::Icon());
     QAccessible::installFactory(Accessible::Interface);

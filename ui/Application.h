@@ -2,6 +2,8 @@
 // the game's icon, and key preview for the windows that ask for it.
 #pragma once
 
+#include "ui/QtTexts.h"
+
 #include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QTranslator>
@@ -35,5 +37,6 @@ private:
     void watchTerminationSignals();
 
     QTranslator qtTranslator_;
+    QtTexts qtTexts_;
     DestroyedWindowWatch destroyedWindowWatch_;
 };

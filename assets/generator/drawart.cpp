@@ -1,4 +1,5 @@
-// Draws every picture of Ixa with QPainter and writes them as PNG files.
+// Draws every picture of Ixa with QPainter and writes them as PNG files, and
+// the icon also as an SVG file.
 //
 //   ixa-drawart [folder]     (default: the assets/ folder of the source tree)
 //
@@ -12,16 +13,20 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPainterPathStroker>
 #include <QRadialGradient>
 #include <QString>
+#include <QSvgGenerator>
 #include <QTransform>
 
 #include <array>
 #include <cmath>
 #include <cstdio>
 #include <numbers>
+#include <utility>
 #include <vector>
 
 #ifndef IXA_ASSETS_DIR
@@ -1074,21 +1079,37 @@ void paintCardBack(QPainter& p)
     const QRectF field = cardRect().adjusted(margin, margin, -margin, -margin);
     QPainterPath inner;
     inner.addRoundedRect(field, 3, 3);
-    p.save();
-    p.setClipPath(inner);
-    p.fillRect(field, QColor(0xf6, 0xf8, 0xfd));
     constexpr qreal step = 12;
     const QPen thick(colour::backBlue, 1.5);
     const QPen thin(withAlpha(colour::backBlue, 120), 0.6);
-    for (qreal d = -kCardH; d < kCardW + kCardH; d += step) {
-        p.setPen(thick);
-        p.drawLine(QPointF(d, 0), QPointF(d + kCardH, kCardH));
-        p.drawLine(QPointF(d, 0), QPointF(d - kCardH, kCardH));
-        p.setPen(thin);
-        p.drawLine(QPointF(d + step / 2, 0), QPointF(d + step / 2 + kCardH, kCardH));
-        p.drawLine(QPointF(d + step / 2, 0), QPointF(d + step / 2 - kCardH, kCardH));
+    if (p.paintEngine()->type() == QPaintEngine::SVG) {
+        // The SVG writer ignores clipping: the lattice is cut to the field as shapes instead.
+        p.fillPath(inner, QColor(0xf6, 0xf8, 0xfd));
+        for (const auto& [pen, offset] : { std::pair { thick, 0.0 }, std::pair { thin, step / 2 } }) {
+            QPainterPath lines;
+            for (qreal d = -kCardH + offset; d < kCardW + kCardH; d += step) {
+                lines.moveTo(d, 0);
+                lines.lineTo(d + kCardH, kCardH);
+                lines.moveTo(d, 0);
+                lines.lineTo(d - kCardH, kCardH);
+            }
+            QPainterPathStroker stroker(pen);
+            p.fillPath(stroker.createStroke(lines).intersected(inner), pen.color());
+        }
+    } else {
+        p.save();
+        p.setClipPath(inner);
+        p.fillRect(field, QColor(0xf6, 0xf8, 0xfd));
+        for (qreal d = -kCardH; d < kCardW + kCardH; d += step) {
+            p.setPen(thick);
+            p.drawLine(QPointF(d, 0), QPointF(d + kCardH, kCardH));
+            p.drawLine(QPointF(d, 0), QPointF(d - kCardH, kCardH));
+            p.setPen(thin);
+            p.drawLine(QPointF(d + step / 2, 0), QPointF(d + step / 2 + kCardH, kCardH));
+            p.drawLine(QPointF(d + step / 2, 0), QPointF(d + step / 2 - kCardH, kCardH));
+        }
+        p.restore();
     }
-    p.restore();
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(colour::backBlue, 1.6));
     p.drawPath(inner);
@@ -1609,16 +1630,12 @@ QImage drawInfo(int scale)
     return image;
 }
 
-// Two cards fanned, the ace of hearts in front. At 16 and 32 pixels the card
-// is reduced to a white sheet with a big heart: the card drawing would only
-// be mush at that size.
-QImage drawIcon(int size)
+// Two cards fanned, the ace of hearts in front, on a square of 256 units. At
+// 16 and 32 pixels the card is reduced to a white sheet with a big heart: the
+// card drawing would only be mush at that size.
+void paintIcon(QPainter& p, int size)
 {
-    QImage image = newImage(size, size, Qt::transparent, QImage::Format_ARGB32_Premultiplied);
-    QPainter p(&image);
-    beginPainting(p);
     const bool detailed = size >= 64;
-    p.scale(size / 256.0, size / 256.0);
     const qreal outline = detailed ? 2.0 : 256.0 / size * 0.9;
 
     const auto cardAt = [&](QPointF centre, qreal angle, qreal scale) {
@@ -1656,7 +1673,38 @@ QImage drawIcon(int size)
         drawSuit(p, Suit::Hearts, { kCardW / 2.0, kCardH / 2.0 }, 110);
     }
     p.restore();
+}
+
+QImage drawIcon(int size)
+{
+    QImage image = newImage(size, size, Qt::transparent, QImage::Format_ARGB32_Premultiplied);
+    QPainter p(&image);
+    beginPainting(p);
+    p.scale(size / 256.0, size / 256.0);
+    paintIcon(p, size);
     return image;
+}
+
+// The icon for any size a desktop asks for: the detailed drawing, as shapes.
+bool saveScalableIcon(const QDir& folder, const QString& name)
+{
+    const QString path = folder.filePath(name);
+    QSvgGenerator svg;
+    svg.setFileName(path);
+    svg.setSize(QSize(256, 256));
+    svg.setViewBox(QRect(0, 0, 256, 256));
+    svg.setTitle(QStringLiteral("Ixa"));
+    svg.setDescription(QStringLiteral("Two playing cards fanned, the ace of hearts in front"));
+    QPainter p;
+    if (!p.begin(&svg)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    beginPainting(p);
+    paintIcon(p, 256);
+    p.end();
+    std::printf("%s  scalable\n", qPrintable(path));
+    return true;
 }
 
 bool save(const QImage& image, const QDir& folder, const QString& name)
@@ -1700,5 +1748,6 @@ int main(int argc, char** argv)
     // The program's window takes 16, 32 and 64; a desktop's icon theme takes them all.
     for (const int size : { 16, 22, 24, 32, 48, 64, 128, 256 })
         ok = save(drawIcon(size), folder, QStringLiteral("icon%1.png").arg(size)) && ok;
+    ok = saveScalableIcon(folder, QStringLiteral("icon.svg")) && ok;
     return ok ? 0 : 1;
 }

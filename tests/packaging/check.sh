@@ -3,6 +3,7 @@
 # Usage: check.sh desktop|metainfo|manpages SOURCE_DIR
 #        check.sh install SOURCE_DIR BUILD_DIR
 #        check.sh hardening PROGRAM
+#        check.sh deb RELEASE_BUILD_DIR SCRATCH_DIR
 # Exits 77 (skipped) when a tool or the program to check is missing.
 set -euo pipefail
 
@@ -45,12 +46,14 @@ install)
     trap 'rm -rf "$stage"' EXIT
     DESTDIR=$stage cmake --install "$build" --prefix /usr >/dev/null
     expected=(
-        usr/bin/ixa
+        usr/games/ixa
         usr/share/applications/ixa.desktop
         usr/share/metainfo/cz.ixa.Ixa.metainfo.xml
-        usr/share/man/man6/ixa.6
-        usr/share/man/cs/man6/ixa.6
+        usr/share/man/man6/ixa.6.gz
+        usr/share/man/cs/man6/ixa.6.gz
         usr/share/doc/ixa/copyright
+        usr/share/doc/ixa/changelog.gz
+        usr/share/icons/hicolor/scalable/apps/ixa.svg
     )
     declare -A sizes=()
     for icon in "$source"/assets/icon*.png; do
@@ -60,7 +63,6 @@ install)
         sizes[$size]=1
         expected+=("usr/share/icons/hicolor/${size}x${size}/apps/ixa.png")
     done
-    [ -e "$source/assets/icon.svg" ] && expected+=(usr/share/icons/hicolor/scalable/apps/ixa.svg)
     for size in 16 32 256; do
         [ -n "${sizes[$size]:-}" ] || fail "no icon of ${size}x${size} in assets/"
     done
@@ -72,7 +74,8 @@ install)
         w=$(((w1 << 24) | (w2 << 16) | (w3 << 8) | w4)) h=$(((h1 << 24) | (h2 << 16) | (h3 << 8) | h4))
         [ "$w" = "$size" ] && [ "$h" = "$size" ] || fail "the ${size}x${size} icon is ${w}x${h}"
     done
-    [ -x "$stage/usr/bin/ixa" ] || fail "the program is not executable"
+    [ -x "$stage/usr/games/ixa" ] || fail "the program is not executable"
+    grep -qx 'Exec=/usr/games/ixa' "$stage/usr/share/applications/ixa.desktop" || fail "the menu entry's Exec is not /usr/games/ixa"
     ;;
 hardening)
     # Read with readelf from binutils, which every C++ toolchain brings along.
@@ -108,6 +111,16 @@ hardening)
     else
         echo "fortified calls: none needed (the program makes no C library call that fortification checks)"
     fi
+    ;;
+deb)
+    # The package cpack makes of the release build, held to Debian's policy by lintian.
+    build=$1 scratch=$2
+    [ -f "$build/CPackConfig.cmake" ] || skip "no release build at $build (scripts/test builds it)"
+    need dpkg-shlibdeps dpkg-dev && need lintian lintian
+    rm -rf "$scratch"
+    cpack --config "$build/CPackConfig.cmake" -B "$scratch" >/dev/null || fail "cpack made no package"
+    report=$(lintian --pedantic --display-info --fail-on error,warning "$scratch"/ixa_*.deb 2>&1) || fail "$report"
+    echo "$report"
     ;;
 *)
     fail "unknown check: $what"
