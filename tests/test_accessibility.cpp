@@ -1,5 +1,6 @@
 // What a screen reader learns of a game: every control named and given its role, the cards by
-// their Czech names, and the purse, the stake and the points announced as they change.
+// their Czech names and whose they are, the purse, the stake and the points announced as they
+// change, what happens told as it happens, and the buttons pressed through it.
 #include "TableFixture.h"
 
 #include "engine/NazevKarty.h"
@@ -52,9 +53,9 @@ TEST_F(TableTest, EveryControlHasTheNameAndTheRoleAScreenReaderReadsOut)
         { stul->cmdRub, { QStringLiteral("Balíček"), QAccessible::Button } },
         { stul->cmdRozdej, { QStringLiteral("Rozdej karty"), QAccessible::Button } },
         { stul->cmdKonec, { QStringLiteral("Konec"), QAccessible::Button } },
-        { stul->lblPenezenka, { QStringLiteral("Obsah Vaší peněženky"), QAccessible::StaticText } },
-        { stul->lblSazka, { QStringLiteral("Sázka"), QAccessible::StaticText } },
-        { stul->lblBody_JA, { QStringLiteral("Body pro Vás"), QAccessible::StaticText } },
+        { stul->lblPenezenka, { QStringLiteral("Obsah Vaší peněženky: 1000 Kč"), QAccessible::StaticText } },
+        { stul->lblSazka, { QStringLiteral("Sázka: 0 Kč"), QAccessible::StaticText } },
+        { stul->lblBody_JA, { QStringLiteral("Body pro Vás: 0"), QAccessible::StaticText } },
         { stul->lblNapoveda, { stul->lblNapoveda->Caption(), QAccessible::StaticText } },
         { stul->picRevolver, { QStringLiteral("Revolver"), QAccessible::Graphic } },
     };
@@ -67,13 +68,86 @@ TEST_F(TableTest, EveryControlHasTheNameAndTheRoleAScreenReaderReadsOut)
     ASSERT_NE(purse->valueInterface(), nullptr);
     EXPECT_EQ(purse->valueInterface()->currentValue(), 1000);
 
-    Deal({ K(Eso, Srdce), K(Sedma, Zaludy) });
+    Deal({ K(Eso, Srdce), K(Sedma, Zaludy), K(Desitka, Kule) });
+    EXPECT_EQ(nameOf(stul->lblSazka), QStringLiteral("Sázka: Sázejte !"));
     Stake(0);
     DrawFromDeck();
-    EXPECT_EQ(nameOf(&stul->picKarta(0)), QStringLiteral("srdcové eso"));
-    EXPECT_EQ(nameOf(&stul->picKarta(1)), QStringLiteral("žaludská sedma"));
+    Stand();
+    stul->tmrTah->Tick();
+    EXPECT_EQ(nameOf(&stul->picKarta(0)), QStringLiteral("Vaše karta: srdcové eso"));
+    EXPECT_EQ(nameOf(&stul->picKarta(1)), QStringLiteral("Vaše karta: žaludská sedma"));
+    EXPECT_EQ(nameOf(&stul->picKarta(2)), QStringLiteral("Karta počítače: kulová desítka"));
+    EXPECT_EQ(nameOf(stul->lblBody_PC), QStringLiteral("Body pro počítač: 10"));
     EXPECT_EQ(roleOf(&stul->picKarta(1)), QAccessible::Graphic);
     EXPECT_EQ(purse->valueInterface()->currentValue(), 900);
+}
+
+// In the order it happens, in few words. The bank draws a card every 800 ms, faster than a voice
+// reads: cards that come while the last message is being read go with the next, and nothing
+// waits to be read once the game is over.
+TEST_F(TableTest, APlayerWhoDoesNotSeeTheTableHearsEachCardTheStakeTheBanksPlayAndTheOutcome)
+{
+    Start();
+    Deal({ K(Eso, Srdce), K(Sedma, Zaludy), K(Desitka, Listy), K(Desitka, Kule), K(Kral, Listy), K(Sedma, Kule),
+        K(Eso, Zaludy) });
+    QTest::keyClick(stul, Qt::Key_1);
+    QTest::keyClick(stul, Qt::Key_2);
+    QTest::keyClick(stul, Qt::Key_2, Qt::ShiftModifier);
+    QTest::keyClick(stul, Qt::Key_6);
+    DrawFromDeck();
+    QTest::keyClick(stul, Qt::Key_7);
+    DrawFromDeck();
+    Stand();
+    ScriptThresholds({ 17, 17, 17, 17 });
+    EXPECT_EQ(PlayComputersTurn(), 4);
+    EXPECT_EQ(said,
+        QStringList({ "Vaše karta: srdcové eso. Máte 11 bodů.", "Sázka 200 Kč. V peněžence 900 Kč.",
+            "Sázka 600 Kč. V peněžence 700 Kč.", "Sázka 200 Kč. V peněžence 900 Kč.",
+            "Vaše karta: žaludská sedma. Máte 18 bodů.", "Sedmu jste vrátil. Máte 11 bodů.",
+            "Vaše karta: listová desítka. Máte 21 bodů.", "Počítač: kulová desítka, 10 bodů.",
+            "Počítač: listový král, kulová sedma, 19 bodů. Vyhrál jste. V peněžence 1100 Kč." }));
+
+    // All in, against the bank's two aces, which come one tick apart and are read out so.
+    said.clear();
+    Deal({ K(Desitka, Listy), K(Devitka, Kule), K(Eso, Kule), K(Eso, Srdce) });
+    QTest::keyClick(stul, Qt::Key_4);
+    QTest::keyClick(stul, Qt::Key_1);
+    DrawFromDeck();
+    Stand();
+    stul->tmrTah->Tick();
+    for (int tick = 0; tick < 3; ++tick)
+        stul->tmrTah->Tick();
+    EXPECT_EQ(said.mid(4),
+        QStringList({ "Počítač: kulové eso, 11 bodů.",
+            "Počítač: srdcové eso, 21 bodů. Počítač má dvě esa. Vyhrál počítač. Vše jste prohrál." }));
+}
+
+// Assistive tools press the controls through the accessibility interfaces: each does what a left
+// click does, and a banknote's second action what the right button does.
+TEST_F(TableTest, AssistiveToolsPressTheButtonsAndTheBanknotesAsTheMouseDoes)
+{
+    Start();
+    platform.msgBox.AnswerWith([](const QString&) { return MessageBox::Answer::No; });
+    ScriptDeck(platform.rnd, { K(Desitka, Listy), K(Devitka, Kule) });
+    const auto press = [](QWidget* control, const QString& action = QAccessibleActionInterface::pressAction()) {
+        QAccessible::queryAccessibleInterface(control)->actionInterface()->doAction(action);
+    };
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(&stul->cmdBankovka(2))
+                    ->actionInterface()
+                    ->actionNames()
+                    .contains(QStringLiteral("Odebrat")));
+    press(stul->cmdRozdej);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return stul->PlayersTurn(); }, 2000));
+    press(&stul->cmdBankovka(2));
+    press(&stul->cmdBankovka(0));
+    press(&stul->cmdBankovka(2), QStringLiteral("Odebrat"));
+    EXPECT_EQ(stul->Stake(), 200);
+    press(stul->cmdRub);
+    EXPECT_EQ(stul->Hra().PocetMychKaret(), 2);
+    press(stul->cmdDost);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return stul->tmrTah->Enabled(); }, 2000));
+    press(stul->cmdKonec);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !platform.msgBox.Asked().isEmpty(); }, 2000));
 }
 
 // Announcements go out only while the platform's accessibility is on, as a screen reader turns
