@@ -13,6 +13,12 @@ QString Bodu(std::int16_t body)
     return QString::number(body) + u' ' + QString::fromUtf16(slovo);
 }
 
+// The hands that beat any points, by their names; nothing for the others.
+QString Figura(std::int16_t stav)
+{
+    return stav == TriSedmy ? QStringLiteral("tři sedmy") : stav == DveEsa ? QStringLiteral("dvě esa") : QString();
+}
+
 QString Kc(std::int32_t castka)
 {
     return QString::number(castka) + QStringLiteral(" Kč");
@@ -21,8 +27,10 @@ QString Kc(std::int32_t castka)
 
 void frmStul::OhlasKartu_JA()
 {
-    platform.announcer.Say(
-        QStringLiteral("Vaše karta: %1. Máte %2.").arg(NazevKarty(Hra().PosledniKarta()), Bodu(Hra().UkazBody_JA())));
+    const QString figura = Figura(Hra().UkazStav_JA());
+    platform.announcer.Say(QStringLiteral("Vaše karta: %1. Máte %2%3.")
+                               .arg(NazevKarty(Hra().PosledniKarta()), figura.isEmpty() ? figura : figura + u',' + u' ',
+                                   Bodu(Hra().UkazBody_JA())));
 }
 
 void frmStul::OhlasVracenouSedmu_JA()
@@ -68,9 +76,8 @@ void frmStul::OhlasVysledek(Vitez vitez)
     const bool hrac = vitez == Vitez::Hrac;
     const std::int16_t stav = hrac ? Hra().UkazStav_JA() : Hra().UkazStav_PC();
     QString zprava = NeohlaseneKarty_PC();
-    if (stav == TriSedmy || stav == DveEsa)
-        zprava += (hrac ? QStringLiteral("Máte %1! ") : QStringLiteral("Počítač má %1. "))
-                      .arg(stav == TriSedmy ? QStringLiteral("tři sedmy") : QStringLiteral("dvě esa"));
+    if (const QString figura = Figura(stav); !figura.isEmpty())
+        zprava += (hrac ? QStringLiteral("Máte %1! ") : QStringLiteral("Počítač má %1. ")).arg(figura);
     zprava += hrac ? QStringLiteral("Vyhrál jste. ") : QStringLiteral("Vyhrál počítač. ");
     zprava
         += Penezenka < 1 ? QStringLiteral("Vše jste prohrál.") : QStringLiteral("V peněžence %1.").arg(Kc(Penezenka));

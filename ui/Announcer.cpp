@@ -6,6 +6,8 @@
 #include <QEvent>
 #include <QWidget>
 
+#include <utility>
+
 namespace {
 // A screen reader speaks a notification that comes into view, once, and reads nothing else of it.
 // Its own word for the role is left out when the notification lies in a status bar.
