@@ -28,9 +28,10 @@ QString Kc(std::int32_t castka)
 void frmStul::OhlasKartu_JA()
 {
     const QString figura = Figura(Hra().UkazStav_JA());
-    platform.announcer.Say(QStringLiteral("Vaše karta: %1. Máte %2%3.")
-                               .arg(NazevKarty(Hra().PosledniKarta()), figura.isEmpty() ? figura : figura + u',' + u' ',
-                                   Bodu(Hra().UkazBody_JA())));
+    platform.announcer.Say(
+        QStringLiteral("Vaše karta: %1. Máte %2%3.")
+            .arg(NazevKarty(Hra().PosledniKarta()), figura.isEmpty() ? figura : figura + QStringLiteral(", "),
+                Bodu(Hra().UkazBody_JA())));
 }
 
 void frmStul::OhlasVracenouSedmu_JA()

@@ -30,7 +30,7 @@ QWidget* activeWindowOnScreen()
 
 void Announcer::Say(const QString& said)
 {
-    // One line: the speech service drops a message with an empty line in it.
+    // Said as one line: a speech service may drop a message with an empty line in it.
     const QString text = said.simplified();
     if (OnSay)
         OnSay(text);

@@ -1,6 +1,6 @@
 // What the windowing platform gives the game: random numbers, the screen and its picture, the
-// question box, the list of loaded windows and the messages to a screen reader. One instance per run; tests make their
-// own and script its parts.
+// question box, the list of loaded windows and the messages to a screen reader. One instance per
+// run; tests make their own and script its parts.
 #pragma once
 
 #include "ui/Announcer.h"
