@@ -68,7 +68,9 @@ private:
     bool HracNaTahu = false;
     std::int32_t Sazka = 0;
 
-    // The computer's cards not yet read out, and how long the last message about them still takes.
+    // The computer's cards not yet read out with its points after the last of them, and how long
+    // the last message about them still takes.
     QStringList KartyKOhlaseni_PC;
+    std::int16_t BodyKOhlaseni_PC = 0;
     int HlasZbyvaMs = 0;
 };

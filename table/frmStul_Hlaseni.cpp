@@ -49,6 +49,7 @@ void frmStul::OhlasSazku()
 void frmStul::OhlasKartu_PC()
 {
     KartyKOhlaseni_PC << NazevKarty(Hra().PosledniKarta());
+    BodyKOhlaseni_PC = Hra().UkazBody_PC();
     if (HlasZbyvaMs > 0)
         return;
     const QString zprava = NeohlaseneKarty_PC();
@@ -62,7 +63,7 @@ QString frmStul::NeohlaseneKarty_PC()
         return QString();
     const QString karty = KartyKOhlaseni_PC.join(QStringLiteral(", "));
     KartyKOhlaseni_PC.clear();
-    return QStringLiteral("Počítač: %1, %2. ").arg(karty, Bodu(Hra().UkazBody_PC()));
+    return QStringLiteral("Počítač: %1, %2. ").arg(karty, Bodu(BodyKOhlaseni_PC));
 }
 
 void frmStul::OhlasVracenouSedmu_PC()

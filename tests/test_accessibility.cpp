@@ -87,7 +87,7 @@ TEST_F(TableTest, EveryControlHasTheNameAndTheRoleAScreenReaderReadsOut)
 TEST_F(TableTest, APlayerWhoDoesNotSeeTheTableHearsEachCardTheStakeTheBanksPlayAndTheOutcome)
 {
     Start();
-    Deal({ K(Eso, Srdce), K(Sedma, Zaludy), K(Desitka, Listy), K(Desitka, Kule), K(Kral, Listy), K(Sedma, Kule) });
+    Deal({ K(Eso, Srdce), K(Sedma, Zaludy), K(Desitka, Listy), K(Osma, Kule), K(Osma, Srdce), K(Sedma, Kule) });
     for (const Qt::Key key : { Qt::Key_1, Qt::Key_6, Qt::Key_Delete, Qt::Key_7, Qt::Key_Delete })
         QTest::keyClick(stul, key);
     Stand();
@@ -95,15 +95,16 @@ TEST_F(TableTest, APlayerWhoDoesNotSeeTheTableHearsEachCardTheStakeTheBanksPlayA
     EXPECT_EQ(said,
         QStringList({ "Vaše karta: srdcové eso. Máte 11 bodů.", "Sázka 200 Kč. V peněžence 900 Kč.",
             "Vaše karta: žaludská sedma. Máte 18 bodů.", "Sedmu jste vrátil. Máte 11 bodů.",
-            "Vaše karta: listová desítka. Máte 21 bodů.", "Počítač: kulová desítka, 10 bodů.",
-            "Počítač: listový král, kulová sedma, 19 bodů. Vyhrál jste. V peněžence 1100 Kč." }));
+            "Vaše karta: listová desítka. Máte 21 bodů.", "Počítač: kulová osma, 8 bodů.",
+            "Počítač: srdcová osma, kulová sedma, 23 bodů. Počítač vrátil sedmu, má 16 bodů.",
+            "Vyhrál jste. V peněžence 1100 Kč." }));
 
     Deal({ K(Eso, Listy), K(Eso, Kule), K(Eso, Srdce), K(Eso, Zaludy) });
     for (const Qt::Key key : { Qt::Key_4, Qt::Key_1, Qt::Key_Delete })
         QTest::keyClick(stul, key);
     Stand();
     PlayComputersTurn();
-    EXPECT_EQ(said.mid(10),
+    EXPECT_EQ(said.mid(11),
         QStringList({ "Vaše karta: kulové eso. Máte dvě esa, 21 bodů.", "Počítač: srdcové eso, 11 bodů.",
             "Počítač: žaludské eso, 21 bodů. Počítač má dvě esa. Vyhrál počítač. Vše jste prohrál." }));
 }
