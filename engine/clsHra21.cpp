@@ -63,7 +63,7 @@ void clsHra21::Snimam_JA()
         UmistiKartu(stul_.lblBody_JA, Pocet_JA, X_JA, Y_JA);
     }
     stul_.picKarta(PocetObrazku).Move(X_JA, Y_JA);
-    UkazKartu();
+    UkazKartu(QStringLiteral("Vaše karta: "));
 
     Zapocitej(c, Pocet_JA, Body_JA, Stav_JA);
     stul_.lblBody_JA.SetCaption(CStr(Body_JA));
@@ -79,7 +79,7 @@ void clsHra21::Snima_PC()
     stul_.picKarta.Load(PocetObrazku);
     UmistiKartu(stul_.lblBody_PC, Pocet_PC, X_PC, Y_PC);
     stul_.picKarta(PocetObrazku).Move(X_PC, Y_PC);
-    UkazKartu();
+    UkazKartu(QStringLiteral("Karta počítače: "));
 
     Zapocitej(c, Pocet_PC, Body_PC, Stav_PC);
     stul_.lblBody_PC.SetCaption(CStr(Body_PC));
@@ -121,7 +121,7 @@ clsHra21::TahPC clsHra21::TahPocitace()
     return tah;
 }
 
-void clsHra21::UkazKartu()
+void clsHra21::UkazKartu(const QString& cija)
 {
     const int W = stul_.cmdRub.Width();
     const int H = stul_.cmdRub.Height();
@@ -130,7 +130,7 @@ void clsHra21::UkazKartu()
     stul_.pclKarty.ClipY = CInt(static_cast<double>(H) * (n / KaretVBarve));
     PictureBox& obrazek = stul_.picKarta(PocetObrazku);
     obrazek.SetPicture(stul_.pclKarty.Clip());
-    obrazek.SetAccessibleName(NazevKarty(n));
+    obrazek.SetAccessibleName(cija + NazevKarty(n));
     obrazek.SetVisible(true);
     obrazek.ZOrder();
 }

@@ -70,6 +70,11 @@ public:
     std::int16_t UkazBody_JA() const { return Body_JA; }
     std::int16_t UkazBody_PC() const { return Body_PC; }
     std::int16_t PosledniHodnota_PC() const { return Posledni; }
+    // The number of the card taken off the deck last, -1 before the first draw of a game.
+    std::int16_t PosledniKarta() const
+    {
+        return Vrchni + 1 < PocetKaret ? Balicek[static_cast<std::size_t>(Vrchni + 1)].Cislo : -1;
+    }
 
     // What one tick of the computer's turn did.
     enum class TahPC { Snima, Stoji, VratilSedmu };
@@ -104,7 +109,8 @@ public:
     Historie UkazHistorii() const { return { Predpredposledni, Predposledni, Posledni }; }
 
 private:
-    void UkazKartu();
+    // `cija` says whose the card is, as a screen reader reads it out.
+    void UkazKartu(const QString& cija);
 
     std::int16_t RadaKaret(const Label& lblBody) const;
     void UmistiKartu(const Label& lblBody, std::int16_t k, std::int16_t& X, std::int16_t& Y) const;

@@ -27,6 +27,8 @@ void frmInfo::cmdPravidla_Click()
     txtOvladani->SetVisible(false);
     txtPravidla->SetVisible(true);
     SetHeightTwips(VyskaSNapovedou);
+    // The focus stays on the button; the text is read out as it comes into view.
+    platform.announcer.Say(txtPravidla->Text());
 }
 
 void frmInfo::cmdOvladani_Click()
@@ -34,6 +36,7 @@ void frmInfo::cmdOvladani_Click()
     txtPravidla->SetVisible(false);
     txtOvladani->SetVisible(true);
     SetHeightTwips(VyskaSNapovedou);
+    platform.announcer.Say(txtOvladani->Text());
 }
 
 void frmInfo::cmdStatistika_Click()

@@ -2,9 +2,14 @@
 
 #include "history/Penezenka.h"
 #include "payout/Vyplata.h"
+#include "ui/Banknotes.h"
 #include "ui/Drawing.h"
 
 #include <QPixmap>
+
+namespace {
+const QString KonecHry = QStringLiteral("Hru ukončí kterákoli klávesa nebo kliknutí myší.");
+} // namespace
 
 frmPlocha::frmPlocha(Platform& platform_, const ControlArray<GraphicalButton>& cmdBankovka, Form& frmStul)
     : frmPlochaDesign(platform_)
@@ -52,6 +57,7 @@ void frmPlocha::UkazProhru()
     cerny.SetVisible(true);
     // The black copy is the yellow caption's shadow: it lies behind it.
     zluty.ZOrder();
+    platform.announcer.Say(zluty.Caption() + u' ' + KonecHry);
 }
 
 void frmPlocha::Vyplat()
@@ -60,6 +66,10 @@ void frmPlocha::Vyplat()
         = PlanVyplaty(Penezenka, platform.screen.Width(), platform.screen.Height(), platform.rnd);
     // Below the smallest banknote nothing more can be paid out; the purse is empty all the same.
     Penezenka = 0;
+    std::int64_t vyplaceno = 0;
+    for (const Bankovka& bankovka : plan)
+        vyplaceno += HodnotaBankovkyOf(bankovka.Index);
+    platform.announcer.Say(QStringLiteral("Vyplaceno %1 Kč. ").arg(vyplaceno) + KonecHry);
 
     const qreal pomer = Surface().Ratio();
     std::vector<Obrys> obrysy;

@@ -9,7 +9,8 @@ IXA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # window manager so that maximised windows behave as on a desktop, ImageMagick's import for
 # screenshots and display for a desktop picture, and a Czech locale (a decimal comma the game's
 # numbers must not follow). A Wayland compositor without a screen and Qt's Wayland platform, and
-# a session bus with the accessibility bus that screen readers listen on. The installed files are
+# a session bus with the accessibility bus that screen readers listen on, and the desktop's screen
+# reader with its speech service, which a test plays a game with. The installed files are
 # checked with the distribution's validators, the program's hardening with readelf, and the start
 # argument is fuzzed with clang's libFuzzer.
 IXA_PACKAGES=(
@@ -18,7 +19,7 @@ IXA_PACKAGES=(
   libgtest-dev libgmock-dev
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth xdotool openbox imagemagick locales pkg-config libxcb1-dev
-  weston qt6-wayland dbus-daemon at-spi2-core
+  weston qt6-wayland dbus-daemon at-spi2-core orca speech-dispatcher
   desktop-file-utils appstream man-db binutils
   clang libclang-rt-14-dev
 )

@@ -11,6 +11,7 @@ void frmNelze::Form_Load()
 {
     MoveTwips(
         CentredTwips(platform.screen.Width(), WidthTwips()), CentredTwips(platform.screen.Height(), HeightTwips()));
+    platform.announcer.Say(lblText->Caption());
 }
 
 void frmNelze::tmrPryc_Timer()

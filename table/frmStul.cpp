@@ -4,7 +4,6 @@
 
 #include "history/History.h"
 #include "history/Penezenka.h"
-#include "table/Vyhodnoceni.h"
 
 frmStul::frmStul(Platform& platform_)
     : frmStulDesign(platform_)
@@ -58,6 +57,7 @@ void frmStul::cmdRozdej_Click()
     cmdRub->SetVisible(true);
     Hra().Zamichej();
     Hra().Snimam_JA();
+    OhlasKartu_JA();
     cmdRozdej->SetEnabled(false);
     lblSazka->SetCaption(QStringLiteral("Sázejte !"));
     HracNaTahu = true;
@@ -69,8 +69,10 @@ void frmStul::cmdRub_Click()
         return;
     // The second card needs a stake; a player left without a card (a first seven given back)
     // draws a new first card without one.
-    if (Hra().PocetMychKaret() == 0 || Sazka > 0)
+    if (Hra().PocetMychKaret() == 0 || Sazka > 0) {
         Hra().Snimam_JA();
+        OhlasKartu_JA();
+    }
     if (Hra().PocetMychKaret() == 2) {
         cmdDost->SetEnabled(true);
         cmdDost->SetFocus();
@@ -79,23 +81,32 @@ void frmStul::cmdRub_Click()
 
 void frmStul::picKarta_Click(std::int16_t)
 {
-    if (HracNaTahu)
-        Hra().ChciVratitSedmu();
+    if (!HracNaTahu)
+        return;
+    const std::int16_t drzel = Hra().PocetMychKaret();
+    Hra().ChciVratitSedmu();
+    if (Hra().PocetMychKaret() < drzel)
+        OhlasVracenouSedmu_JA();
 }
 
 void frmStul::cmdDost_Click()
 {
     HracNaTahu = false;
+    HlasZbyvaMs = 0;
     tmrTah->SetEnabled(true);
     cmdDost->SetEnabled(false);
 }
 
 void frmStul::tmrTah_Timer()
 {
+    HlasZbyvaMs -= tmrTah->Interval();
     switch (Hra().TahPocitace()) {
-    case clsHra21::TahPC::Snima: break;
-    case clsHra21::TahPC::Stoji:
-    case clsHra21::TahPC::VratilSedmu: VyhodnotVyhru(); break;
+    case clsHra21::TahPC::Snima: OhlasKartu_PC(); break;
+    case clsHra21::TahPC::Stoji: VyhodnotVyhru(); break;
+    case clsHra21::TahPC::VratilSedmu:
+        OhlasVracenouSedmu_PC();
+        VyhodnotVyhru();
+        break;
     }
 }
 

@@ -2,7 +2,10 @@
 #pragma once
 
 #include "engine/clsHra21.h"
+#include "table/Vyhodnoceni.h"
 #include "ui/frmStulDesign.h"
+
+#include <QStringList>
 
 #include <cstdint>
 #include <functional>
@@ -48,6 +51,15 @@ private:
     // Closing
     void cmdKonec_Click();
 
+    // What a player who does not see the table hears
+    void OhlasKartu_JA();
+    void OhlasVracenouSedmu_JA();
+    void OhlasSazku();
+    void OhlasKartu_PC();
+    void OhlasVracenouSedmu_PC();
+    void OhlasVysledek(Vitez vitez);
+    QString NeohlaseneKarty_PC();
+
     // Opens a modal window with the computer's turn paused; the turn goes on where it stood
     // once the window is gone.
     void PozastavTahBehem(const std::function<void()>& modalniOkno);
@@ -55,4 +67,10 @@ private:
     std::unique_ptr<clsHra21> Hra_;
     bool HracNaTahu = false;
     std::int32_t Sazka = 0;
+
+    // The computer's cards not yet read out with its points after the last of them, and how long
+    // the last message about them still takes.
+    QStringList KartyKOhlaseni_PC;
+    std::int16_t BodyKOhlaseni_PC = 0;
+    int HlasZbyvaMs = 0;
 };

@@ -19,6 +19,7 @@ void frmStul::cmdBankovka_MouseDown(std::int16_t Index, std::int16_t Button, std
     if (!HracNaTahu || Hra().PocetMychKaret() != 1)
         return;
     const std::int32_t r = HodnotaBankovkyOf(Index);
+    const std::int32_t predtim = Sazka;
     if (Button == MouseButton::Left) {
         // A note is refused when a won game could no longer pay it out: purse and stake
         // together must stay a 32-bit amount.
@@ -34,6 +35,8 @@ void frmStul::cmdBankovka_MouseDown(std::int16_t Index, std::int16_t Button, std
         Penezenka += r;
     }
     ZobrazDispleje();
+    if (Sazka != predtim)
+        OhlasSazku();
 }
 
 void frmStul::ZviditelniBankovky()
@@ -64,10 +67,12 @@ void frmStul::Vyhra_JA()
 {
     // A stake is only accepted when its payout fits, so this never stops at the limit in play.
     Penezenka = static_cast<std::int32_t>(std::min(std::int64_t { Penezenka } + Sazka, NejvetsiCastka));
+    OhlasVysledek(Vitez::Hrac);
     PripravDalsi();
 }
 
 void frmStul::Vyhra_PC()
 {
+    OhlasVysledek(Vitez::Pocitac);
     PripravDalsi();
 }

@@ -32,6 +32,7 @@ protected:
     {
         platform.CommandLine = commandLine;
         platform.forms.OnLastUnloaded = [this] { programEnded = true; };
+        platform.announcer.OnSay = [this](const QString& text) { said << text; };
         // A real question box would wait for a player who is not there.
         platform.msgBox.AnswerWith([](const QString& prompt) {
             ADD_FAILURE() << "unexpected question: " << prompt.toStdString();
@@ -96,4 +97,6 @@ protected:
     Platform platform;
     QPointer<frmStul> stul;
     bool programEnded = false;
+    // What a screen reader was given to say.
+    QStringList said;
 };

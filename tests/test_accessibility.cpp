@@ -1,5 +1,6 @@
 // What a screen reader learns of a game: every control named and given its role, the cards by
-// their Czech names, and the purse, the stake and the points announced as they change.
+// their Czech names and whose they are, the purse, the stake and the points announced as they
+// change, what happens told as it happens, and the buttons pressed through it.
 #include "TableFixture.h"
 
 #include "engine/NazevKarty.h"
@@ -52,9 +53,9 @@ TEST_F(TableTest, EveryControlHasTheNameAndTheRoleAScreenReaderReadsOut)
         { stul->cmdRub, { QStringLiteral("Balíček"), QAccessible::Button } },
         { stul->cmdRozdej, { QStringLiteral("Rozdej karty"), QAccessible::Button } },
         { stul->cmdKonec, { QStringLiteral("Konec"), QAccessible::Button } },
-        { stul->lblPenezenka, { QStringLiteral("Obsah Vaší peněženky"), QAccessible::StaticText } },
-        { stul->lblSazka, { QStringLiteral("Sázka"), QAccessible::StaticText } },
-        { stul->lblBody_JA, { QStringLiteral("Body pro Vás"), QAccessible::StaticText } },
+        { stul->lblPenezenka, { QStringLiteral("Obsah Vaší peněženky: 1000 Kč"), QAccessible::StaticText } },
+        { stul->lblSazka, { QStringLiteral("Sázka: 0 Kč"), QAccessible::StaticText } },
+        { stul->lblBody_JA, { QStringLiteral("Body pro Vás: 0"), QAccessible::StaticText } },
         { stul->lblNapoveda, { stul->lblNapoveda->Caption(), QAccessible::StaticText } },
         { stul->picRevolver, { QStringLiteral("Revolver"), QAccessible::Graphic } },
     };
@@ -67,13 +68,70 @@ TEST_F(TableTest, EveryControlHasTheNameAndTheRoleAScreenReaderReadsOut)
     ASSERT_NE(purse->valueInterface(), nullptr);
     EXPECT_EQ(purse->valueInterface()->currentValue(), 1000);
 
-    Deal({ K(Eso, Srdce), K(Sedma, Zaludy) });
+    Deal({ K(Eso, Srdce), K(Sedma, Zaludy), K(Desitka, Kule) });
+    EXPECT_EQ(nameOf(stul->lblSazka), QStringLiteral("Sázka: Sázejte !"));
     Stake(0);
     DrawFromDeck();
-    EXPECT_EQ(nameOf(&stul->picKarta(0)), QStringLiteral("srdcové eso"));
-    EXPECT_EQ(nameOf(&stul->picKarta(1)), QStringLiteral("žaludská sedma"));
+    Stand();
+    stul->tmrTah->Tick();
+    EXPECT_EQ(nameOf(&stul->picKarta(0)), QStringLiteral("Vaše karta: srdcové eso"));
+    EXPECT_EQ(nameOf(&stul->picKarta(1)), QStringLiteral("Vaše karta: žaludská sedma"));
+    EXPECT_EQ(nameOf(&stul->picKarta(2)), QStringLiteral("Karta počítače: kulová desítka"));
+    EXPECT_EQ(nameOf(stul->lblBody_PC), QStringLiteral("Body pro počítač: 10"));
     EXPECT_EQ(roleOf(&stul->picKarta(1)), QAccessible::Graphic);
     EXPECT_EQ(purse->valueInterface()->currentValue(), 900);
+}
+
+// In the order it happens, in few words. The bank draws every 800 ms, faster than a voice reads:
+// its cards that come while the last message is still being read go with the next one.
+TEST_F(TableTest, APlayerWhoDoesNotSeeTheTableHearsEachCardTheStakeTheBanksPlayAndTheOutcome)
+{
+    Start();
+    Deal({ K(Eso, Srdce), K(Sedma, Zaludy), K(Desitka, Listy), K(Osma, Kule), K(Osma, Srdce), K(Sedma, Kule) });
+    for (const Qt::Key key : { Qt::Key_1, Qt::Key_6, Qt::Key_Delete, Qt::Key_7, Qt::Key_Delete })
+        QTest::keyClick(stul, key);
+    Stand();
+    PlayComputersTurn();
+    EXPECT_EQ(said,
+        QStringList({ "Vaše karta: srdcové eso. Máte 11 bodů.", "Sázka 200 Kč. V peněžence 900 Kč.",
+            "Vaše karta: žaludská sedma. Máte 18 bodů.", "Sedmu jste vrátil. Máte 11 bodů.",
+            "Vaše karta: listová desítka. Máte 21 bodů.", "Počítač: kulová osma, 8 bodů.",
+            "Počítač: srdcová osma, kulová sedma, 23 bodů. Počítač vrátil sedmu, má 16 bodů.",
+            "Vyhrál jste. V peněžence 1100 Kč." }));
+
+    Deal({ K(Eso, Listy), K(Eso, Kule), K(Eso, Srdce), K(Eso, Zaludy) });
+    for (const Qt::Key key : { Qt::Key_4, Qt::Key_1, Qt::Key_Delete })
+        QTest::keyClick(stul, key);
+    Stand();
+    PlayComputersTurn();
+    EXPECT_EQ(said.mid(11),
+        QStringList({ "Vaše karta: kulové eso. Máte dvě esa, 21 bodů.", "Počítač: srdcové eso, 11 bodů.",
+            "Počítač: žaludské eso, 21 bodů. Počítač má dvě esa. Vyhrál počítač. Vše jste prohrál." }));
+}
+
+// Through the accessibility interfaces each control does what a left click does, and a banknote's
+// second action what the right button does.
+TEST_F(TableTest, AssistiveToolsPressTheButtonsAndTheBanknotesAsTheMouseDoes)
+{
+    Start();
+    platform.msgBox.AnswerWith([](const QString&) { return MessageBox::Answer::No; });
+    const auto act = [](QWidget* control, const QString& action = QAccessibleActionInterface::pressAction()) {
+        QAccessibleActionInterface* actions = QAccessible::queryAccessibleInterface(control)->actionInterface();
+        EXPECT_TRUE(actions->actionNames().contains(action));
+        actions->doAction(action);
+    };
+    act(stul->cmdRozdej);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return stul->PlayersTurn(); }, 2000));
+    act(&stul->cmdBankovka(2));
+    act(&stul->cmdBankovka(0));
+    act(&stul->cmdBankovka(2), QStringLiteral("Odebrat"));
+    EXPECT_EQ(stul->Stake(), 200);
+    act(stul->cmdRub);
+    EXPECT_EQ(stul->Hra().PocetMychKaret(), 2);
+    act(stul->cmdDost);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return stul->tmrTah->Enabled(); }, 2000));
+    act(stul->cmdKonec);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !platform.msgBox.Asked().isEmpty(); }, 2000));
 }
 
 // Announcements go out only while the platform's accessibility is on, as a screen reader turns

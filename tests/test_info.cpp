@@ -24,6 +24,7 @@ protected:
     {
         platform.forms.OnLastUnloaded = [] {};
         platform.screen.SetSizePixels(1024, 768);
+        platform.announcer.OnSay = [this](const QString& text) { said = text; };
     }
     void TearDown() override { delete info.data(); }
 
@@ -39,6 +40,7 @@ protected:
 
     Platform platform;
     QPointer<frmInfo> info;
+    QString said;
 };
 
 TEST_F(InfoWindow, OpensDarkGreenWithTheCardsTheYellowFrameAndLineAndTheFocusOnOK)
@@ -97,6 +99,7 @@ TEST_F(InfoWindow, EachHelpButtonMakesTheWindow6900TwipsTallAndShowsItsTextAlone
         EXPECT_EQ(info->WidthTwips(), width);
         EXPECT_EQ(info->txtPravidla->isVisible(), rules);
         EXPECT_EQ(info->txtOvladani->isVisible(), !rules);
+        EXPECT_EQ(said, (rules ? info->txtPravidla : info->txtOvladani)->Text().simplified()) << "read out at once";
         EXPECT_EQ(info->minimumSize(), info->maximumSize()) << "the frame still does not resize it";
     }
     EXPECT_GT(info->txtPravidla->verticalScrollBar()->maximum(), 0) << "25 lines of rules need scrolling";

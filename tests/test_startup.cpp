@@ -15,11 +15,13 @@ protected:
     void SetUp() override
     {
         platform.forms.OnLastUnloaded = [this] { programEnded = true; };
+        platform.announcer.OnSay = [this](const QString& text) { said << text; };
     }
     void TearDown() override { DeleteAllForms(); }
 
     Platform platform;
     bool programEnded = false;
+    QStringList said;
 };
 
 TEST_F(Startup, TheTableNeedsAtLeast12000By9000Twips)
@@ -37,12 +39,14 @@ TEST_F(Startup, TheTableNeedsAtLeast12000By9000Twips)
         if (frmNelze* nelze = Shown<frmNelze>()) {
             EXPECT_EQ(nelze->lblText->Caption(),
                 QStringLiteral("Je mi líto, ale hra je určena pro minimální rozlišení  800 x 600 bodů !"));
+            EXPECT_EQ(said, QStringList { nelze->lblText->Caption().simplified() }) << "read out as it appears";
             // Centred by its outer size; the frame is known only once the window is out.
             EXPECT_NEAR(nelze->frameGeometry().center().x(), c.width / 30, 3);
             EXPECT_NEAR(nelze->frameGeometry().center().y(), c.height / 30, 3);
             EXPECT_TRUE(nelze->lblText->isVisible());
         }
         DeleteAllForms();
+        said.clear();
     }
 }
 

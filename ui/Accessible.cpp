@@ -1,5 +1,7 @@
 #include "ui/Accessible.h"
 
+#include "ui/Announcer.h"
+#include "ui/GraphicalButton.h"
 #include "ui/Label.h"
 #include "ui/PictureBox.h"
 
@@ -31,7 +33,9 @@ public:
     {
         if (t == QAccessible::Value)
             return label()->IsValueDisplay() ? label()->Caption() : QString();
-        if (t == QAccessible::Name && !label()->IsValueDisplay() && label()->accessibleName().isEmpty())
+        if (t == QAccessible::Name && label()->IsValueDisplay())
+            return label()->DisplayName();
+        if (t == QAccessible::Name && label()->accessibleName().isEmpty())
             return label()->Caption();
         return QAccessibleWidget::text(t);
     }
@@ -52,6 +56,42 @@ public:
 private:
     Label* label() const { return static_cast<Label*>(widget()); }
 };
+
+// A picture button pressed through the accessibility interfaces does what the mouse does: the
+// deck draws, a banknote is staked, and its second action takes one back.
+class GraphicalButtonInterface : public QAccessibleWidget {
+public:
+    explicit GraphicalButtonInterface(GraphicalButton* button)
+        : QAccessibleWidget(button, QAccessible::Button)
+    {
+    }
+
+    QStringList actionNames() const override
+    {
+        QStringList names { pressAction() };
+        if (!button()->SecondAction().isEmpty())
+            names << button()->SecondAction();
+        return names + QAccessibleWidget::actionNames();
+    }
+
+    QString localizedActionName(const QString& name) const override
+    {
+        return name == button()->SecondAction() ? name : QAccessibleWidget::localizedActionName(name);
+    }
+
+    void doAction(const QString& name) override
+    {
+        if (name == pressAction())
+            button()->PressWith(MouseButton::Left);
+        else if (name == button()->SecondAction() && !name.isEmpty())
+            button()->PressWith(MouseButton::Right);
+        else
+            QAccessibleWidget::doAction(name);
+    }
+
+private:
+    GraphicalButton* button() const { return static_cast<GraphicalButton*>(widget()); }
+};
 } // namespace
 
 namespace Accessible {
@@ -60,6 +100,10 @@ QAccessibleInterface* Interface(const QString& className, QObject* object)
 {
     if (className == QLatin1String("Label"))
         return new LabelInterface(static_cast<Label*>(object));
+    if (className == QLatin1String("QWidget"))
+        return Announcer::Interface(object);
+    if (className == QLatin1String("GraphicalButton"))
+        return new GraphicalButtonInterface(static_cast<GraphicalButton*>(object));
     if (className == QLatin1String("PictureBox"))
         return new QAccessibleWidget(static_cast<PictureBox*>(object), QAccessible::Graphic);
     return nullptr;
@@ -69,6 +113,9 @@ void ValueChanged(QObject* display, const QString& shown)
 {
     QAccessibleValueChangeEvent event(display, valueOf(shown));
     QAccessible::updateAccessibility(&event);
+    // The name holds the amount too: a screen reader that keeps names must read the new one.
+    QAccessibleEvent renamed(display, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&renamed);
 }
 
 } // namespace Accessible

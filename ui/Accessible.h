@@ -1,5 +1,6 @@
 // What a screen reader is told of the game's controls beyond what Qt tells by itself: the
-// displays by what they show, with their amount as a value, and the pictures as graphics.
+// displays by what they show, with their amount as a value, the pictures as graphics, and the
+// picture buttons with the actions the mouse has on them.
 #pragma once
 
 class QAccessibleInterface;

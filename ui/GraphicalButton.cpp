@@ -53,6 +53,15 @@ void GraphicalButton::mousePressEvent(QMouseEvent* event)
     event->accept();
 }
 
+void GraphicalButton::PressWith(std::int16_t Button)
+{
+    if (!isEnabled())
+        return;
+    emit MouseDown(Button, 0, 0, 0);
+    if (Button == MouseButton::Left)
+        click();
+}
+
 void GraphicalButton::keyPressEvent(QKeyEvent* event)
 {
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {

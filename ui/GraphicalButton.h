@@ -17,6 +17,13 @@ public:
 
     QSize sizeHint() const override;
 
+    // What an assistive tool can do with the button besides pressing it, by the name it is offered
+    // under ("Odebrat" on a banknote, which the right mouse button takes back); empty for nothing.
+    QString SecondAction() const { return secondAction_; }
+    void SetSecondAction(const QString& name) { secondAction_ = name; }
+    // Pressed by an assistive tool as the mouse presses it: the left button clicks too.
+    void PressWith(std::int16_t Button);
+
 signals:
     void Click();
     // Every mouse button, not only the left one: the banknotes take a note back on the right one.
@@ -32,4 +39,5 @@ protected:
 private:
     LazyPixmap picture_;
     bool hovered_ = false;
+    QString secondAction_;
 };

@@ -86,8 +86,16 @@ void Label::fit()
         setFont(font);
 }
 
-void Label::SetValueDisplay(const QString& name)
+void Label::SetValueDisplay(const QString& name, const QString& unit)
 {
     valueDisplay_ = true;
+    unit_ = unit;
     setAccessibleName(name);
+}
+
+QString Label::DisplayName() const
+{
+    bool number = false;
+    text().toLongLong(&number);
+    return accessibleName() + QStringLiteral(": ") + text() + (number && !unit_.isEmpty() ? u' ' + unit_ : QString());
 }

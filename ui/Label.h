@@ -22,10 +22,12 @@ public:
     // The caption keeps the label's font while it fits; a longer one is set smaller, so that
     // every character shows rather than the first ones being cut off.
     void SetShrinkToFit(bool shrink);
-    // A display of an amount: a screen reader knows it by this name, reads its caption as its
-    // value and hears every change of it.
-    void SetValueDisplay(const QString& name);
+    // A display of an amount: a screen reader knows it by this name with the amount and its unit
+    // ("Sázka: 200 Kč"), reads its caption as its value and hears every change of it.
+    void SetValueDisplay(const QString& name, const QString& unit = QString());
     bool IsValueDisplay() const { return valueDisplay_; }
+    // The name a screen reader reads for a display.
+    QString DisplayName() const;
 
 signals:
     void Click();
@@ -41,5 +43,6 @@ private:
 
     bool autoSize_ = false;
     bool valueDisplay_ = false;
+    QString unit_;
     std::optional<QFont> designFont_;
 };

@@ -1,8 +1,9 @@
 // What the windowing platform gives the game: random numbers, the screen and its picture, the
-// question box and the list of loaded windows. One instance per run; tests make their own and
-// script its parts.
+// question box, the list of loaded windows and the messages to a screen reader. One instance per
+// run; tests make their own and script its parts.
 #pragma once
 
+#include "ui/Announcer.h"
 #include "ui/Desktop.h"
 #include "ui/MessageBox.h"
 #include "ui/Random.h"
@@ -60,6 +61,7 @@ struct Platform {
     Desktop desktop;
     Forms forms;
     MessageBox msgBox { &forms };
+    Announcer announcer;
 };
 
 // Lets pending window events be handled.
