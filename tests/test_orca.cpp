@@ -44,12 +44,12 @@ TEST(ScreenReader, ABlindPlayerHearsAWholeGameFromTheDealToThePayOut)
         return std::make_unique<Child>(program, arguments.split(' ', Qt::SkipEmptyParts), env);
     };
     const auto xvfb = start(tool("Xvfb"), "-displayfd 1 -screen 0 1024x768x24 -noreset -nolisten tcp");
-    env.insert("DISPLAY", ":" + xvfb->FirstLine(10000));
+    env.insert("DISPLAY", ":" + xvfb->FirstLine(Patience));
     const auto xdotool = [&](const QString& arguments) { return run(tool("xdotool"), arguments.split(' '), env); };
     const auto windowManager = start(tool("openbox"));
-    ASSERT_TRUE(waitUntil(20000, [&] { return xdotool("getwindowfocus getwindowname").trimmed() == "Openbox"; }));
+    ASSERT_TRUE(waitUntil(Patience, [&] { return xdotool("getwindowfocus getwindowname").trimmed() == "Openbox"; }));
     const auto bus = start(tool("dbus-daemon"), "--session --nofork --print-address=1 --address=unix:path=" + at("b"));
-    env.insert("DBUS_SESSION_BUS_ADDRESS", bus->FirstLine(10000));
+    env.insert("DBUS_SESSION_BUS_ADDRESS", bus->FirstLine(Patience));
     const auto accessibilityBus = start("/usr/libexec/at-spi-bus-launcher", "--launch-immediately");
     const auto speech = start(tool("speech-dispatcher"), "-s -t 0");
     const auto orca = start(tool("orca"));
@@ -57,7 +57,7 @@ TEST(ScreenReader, ABlindPlayerHearsAWholeGameFromTheDealToThePayOut)
         QFile file(at("said"));
         return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).simplified() : QString();
     };
-    ASSERT_TRUE(waitUntil(30000, [&] { return transcript().contains("Čtečka obrazovky zapnuta"); }));
+    ASSERT_TRUE(waitUntil(Patience, [&] { return transcript().contains("Čtečka obrazovky zapnuta"); }));
     // Qt's accessibility bridge holds each key back until the screen reader has seen it, and loses
     // it when its window is gone by then (a key that closes a window): a leak of Qt's own.
     env.insert("ASAN_OPTIONS", "detect_leaks=0");
@@ -85,7 +85,7 @@ TEST(ScreenReader, ABlindPlayerHearsAWholeGameFromTheDealToThePayOut)
             xdotool(QStringLiteral("key ") + key);
             waitUntil(byLine ? 10000 : 0, [&] { return transcript().size() > before; });
         }
-        ASSERT_TRUE(waitUntil(30000, [&] { return (match = said.match(transcript(), heard)).hasMatch(); }))
+        ASSERT_TRUE(waitUntil(Patience, [&] { return (match = said.match(transcript(), heard)).hasMatch(); }))
             << words << " not heard after: " << transcript().mid(heard).toStdString();
     }
     // The review reads the points and the purse just told, and the pay-out pays that purse.
@@ -94,7 +94,7 @@ TEST(ScreenReader, ABlindPlayerHearsAWholeGameFromTheDealToThePayOut)
                                                  ".*Body pro Vás: \\1\\b.*peněženky: \\2 Kč.*Vyplaceno \\2 Kč")))
         << transcript().toStdString();
     xdotool("mousemove 512 384 click 1");
-    EXPECT_TRUE(ixa->process().waitForFinished(20000) && ixa->process().exitCode() == 0) << "a click ends the game";
+    EXPECT_TRUE(ixa->process().waitForFinished(Patience) && ixa->process().exitCode() == 0) << "a click ends the game";
     // Orca ends on a signal only once it hears from the desktop again.
     orca->process().kill();
 }
