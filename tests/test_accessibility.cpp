@@ -135,7 +135,7 @@ TEST_F(TableTest, AssistiveToolsPressTheButtonsAndTheBanknotesAsTheMouseDoes)
 }
 
 // Announcements go out only while the platform's accessibility is on, as a screen reader turns
-// it on; the real program's tests run this one under X with an accessibility bus.
+// it on; the screen reader's test runs this one on its accessibility bus.
 TEST_F(TableTest, ThePurseTheStakeAndThePointsAreAnnouncedAsTheyChange)
 {
     if (!qEnvironmentVariableIsSet("IXA_ACCESSIBILITY_BUS"))

@@ -1,9 +1,12 @@
 // A whole game as a blind player plays it: by keys alone, with the desktop's screen reader, Orca,
-// speaking Czech through a silent voice that writes down what it says.
+// speaking Czech through a silent voice that writes down what it says; and the displays' values as
+// the accessibility bus carries them.
 #include "ChildProcess.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -96,6 +99,21 @@ TEST(ScreenReader, ABlindPlayerHearsAWholeGameFromTheDealToThePayOut)
         << transcript().toStdString();
     xdotool("mousemove 512 384 click 1");
     EXPECT_TRUE(ixa->process().waitForFinished(Patience) && ixa->process().exitCode() == 0) << "a click ends the game";
+
+    // The displays send their new values to the reader too, which a table played in the tests'
+    // own process shows on this bus.
+    env.insert("ASAN_OPTIONS", qEnvironmentVariable("ASAN_OPTIONS"));
+    env.insert("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
+    env.insert("IXA_ACCESSIBILITY_BUS", "1");
+    QProcess table;
+    table.setProcessEnvironment(env);
+    table.setProcessChannelMode(QProcess::MergedChannels);
+    table.start(QCoreApplication::applicationFilePath(),
+        { "--gtest_filter=TableTest.ThePurseTheStakeAndThePointsAreAnnouncedAsTheyChange" });
+    ASSERT_TRUE(table.waitForFinished(Patience));
+    const QByteArray output = table.readAll();
+    EXPECT_TRUE(table.exitCode() == 0 && output.contains("[  PASSED  ] 1 test") && !output.contains("SKIPPED"))
+        << output.toStdString();
     // Orca ends on a signal only once it hears from the desktop again.
     orca->process().kill();
 }

@@ -820,35 +820,4 @@ INSTANTIATE_TEST_SUITE_P(Windows, RealProgramLosingAWindow,
     [](const ::testing::TestParamInfo<Destroyed>& destroyed) { return std::string(destroyed.param.name); });
 #endif
 
-// A screen reader switches the platform's accessibility on over its own bus; the table then
-// announces every change of the purse, the stake and the points.
-TEST_F(RealProgram, AScreenReaderHearsThePurseTheStakeAndThePointsChange)
-{
-    const QString launcher = QStringLiteral("/usr/libexec/at-spi-bus-launcher");
-    if (tool("dbus-daemon").isEmpty() || !QFileInfo(launcher).isExecutable())
-        GTEST_SKIP() << "dbus-daemon or the accessibility bus (at-spi2-core) is not installed";
-    Child bus(tool("dbus-daemon"),
-        { QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address=1"),
-            QStringLiteral("--address=unix:path=") + scratch.filePath(QStringLiteral("bus")) },
-        x);
-    const QByteArray address = bus.FirstLine(Patience);
-    ASSERT_FALSE(address.isEmpty()) << "the session bus did not start";
-    QProcessEnvironment session = x;
-    session.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QString::fromLatin1(address));
-    Child accessibilityBus(launcher, { QStringLiteral("--launch-immediately") }, session);
-
-    session.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    session.insert(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
-    session.insert(QStringLiteral("IXA_ACCESSIBILITY_BUS"), QStringLiteral("1"));
-    QProcess tests;
-    tests.setProcessEnvironment(session);
-    tests.start(QCoreApplication::applicationFilePath(),
-        { QStringLiteral("--gtest_filter=TableTest.ThePurseTheStakeAndThePointsAreAnnouncedAsTheyChange") });
-    ASSERT_TRUE(tests.waitForFinished(Patience));
-    const QByteArray output = tests.readAllStandardOutput() + tests.readAllStandardError();
-    EXPECT_EQ(tests.exitCode(), 0) << output.toStdString();
-    EXPECT_TRUE(output.contains("[  PASSED  ] 1 test")) << output.toStdString();
-    EXPECT_FALSE(output.contains("SKIPPED")) << output.toStdString();
-}
-
 } // namespace
