@@ -74,7 +74,7 @@ inline QByteArray run(const QString& program, const QStringList& arguments, cons
     QProcess process;
     process.setProcessEnvironment(environment);
     process.start(program, arguments);
-    if (!process.waitForFinished(10000)) {
+    if (!process.waitForFinished(Patience)) {
         process.kill();
         process.waitForFinished();
     }
