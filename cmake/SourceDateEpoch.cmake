@@ -2,7 +2,8 @@
 # give the same package byte for byte, wherever and whenever they run.
 #
 # SOURCE_DATE_EPOCH from the environment wins. Otherwise it is the time of the last commit, or,
-# outside a git checkout, the date of the newest entry in dist/changelog.
+# outside a git checkout, the date of the newest entry in dist/changelog. A checkout whose last
+# commit cannot be read stops the build rather than give another package.
 
 # Seconds since 1970 of a changelog trailer's date, as in "Mon, 07 Dec 2026 12:00:00 +0000".
 function(ixa_changelog_epoch changelog result)
