@@ -2,7 +2,8 @@
 # give the same package byte for byte, wherever and whenever they run.
 #
 # SOURCE_DATE_EPOCH from the environment wins. Otherwise it is the time of the last commit, or,
-# outside a git checkout, the date of the newest entry in dist/changelog.
+# outside a git checkout, the date of the newest entry in dist/changelog. A checkout whose last
+# commit cannot be read stops the build rather than give another package.
 
 # Seconds since 1970 of a changelog trailer's date, as in "Mon, 07 Dec 2026 12:00:00 +0000".
 function(ixa_changelog_epoch changelog result)
@@ -33,12 +34,21 @@ if(DEFINED ENV{SOURCE_DATE_EPOCH})
   set(IXA_SOURCE_DATE_EPOCH "$ENV{SOURCE_DATE_EPOCH}")
 else()
   find_package(Git QUIET)
-  if(GIT_FOUND AND EXISTS "${CMAKE_CURRENT_SOURCE_DIR}/.git")
-    execute_process(COMMAND "${GIT_EXECUTABLE}" log -1 --format=%ct
-      WORKING_DIRECTORY "${CMAKE_CURRENT_SOURCE_DIR}"
-      OUTPUT_VARIABLE IXA_SOURCE_DATE_EPOCH OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
-  endif()
-  if(NOT IXA_SOURCE_DATE_EPOCH MATCHES "^[0-9]+$")
+  if(EXISTS "${CMAKE_CURRENT_SOURCE_DIR}/.git" AND NOT GIT_FOUND)
+    message(WARNING "git is not installed: the time stamp is dist/changelog's, not the last commit's, "
+      "so the package differs from one built with git")
+  elseif(EXISTS "${CMAKE_CURRENT_SOURCE_DIR}/.git")
+    # Git refuses a checkout that another user owns (root building a user's clone, say) unless
+    # told that it is safe; reading the last commit's time is.
+    file(REAL_PATH "${CMAKE_CURRENT_SOURCE_DIR}" checkout)
+    execute_process(COMMAND "${GIT_EXECUTABLE}" -c "safe.directory=${checkout}" log -1 --format=%ct
+      WORKING_DIRECTORY "${CMAKE_CURRENT_SOURCE_DIR}" RESULT_VARIABLE failed
+      OUTPUT_VARIABLE IXA_SOURCE_DATE_EPOCH OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_VARIABLE why)
+    if(failed OR NOT IXA_SOURCE_DATE_EPOCH MATCHES "^[0-9]+$")
+      message(FATAL_ERROR "The last commit's time cannot be read, which the build stores as its time stamp: "
+        "${why}Set SOURCE_DATE_EPOCH to the seconds since 1970 to build with another.")
+    endif()
+  else()
     ixa_changelog_epoch("${CMAKE_CURRENT_SOURCE_DIR}/dist/changelog" IXA_SOURCE_DATE_EPOCH)
   endif()
 endif()

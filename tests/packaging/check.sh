@@ -44,7 +44,8 @@ install)
     source=$1 build=$2
     stage=$(mktemp -d)
     trap 'rm -rf "$stage"' EXIT
-    DESTDIR=$stage cmake --install "$build" --prefix /usr >/dev/null
+    # Under a umask that closes folders to others, they must come out as any user reads them.
+    (umask 027 && DESTDIR=$stage cmake --install "$build" --prefix /usr >/dev/null)
     expected=(
         usr/games/ixa
         usr/share/applications/ixa.desktop
@@ -74,7 +75,8 @@ install)
         w=$(((w1 << 24) | (w2 << 16) | (w3 << 8) | w4)) h=$(((h1 << 24) | (h2 << 16) | (h3 << 8) | h4))
         [ "$w" = "$size" ] && [ "$h" = "$size" ] || fail "the ${size}x${size} icon is ${w}x${h}"
     done
-    [ -x "$stage/usr/games/ixa" ] || fail "the program is not executable"
+    modes=$(cd "$stage" && find usr -printf '%m %y %p\n' | grep -vx '755 d .*\|644 f .*\|755 f usr/games/ixa') &&
+        fail "installed under umask 027, not 0755 folders and 0644 files: $modes"
     grep -qx 'Exec=/usr/games/ixa' "$stage/usr/share/applications/ixa.desktop" || fail "the menu entry's Exec is not /usr/games/ixa"
     ;;
 hardening)
@@ -118,8 +120,16 @@ deb)
     [ -f "$build/CPackConfig.cmake" ] || skip "no release build at $build (scripts/test builds it)"
     need dpkg-shlibdeps dpkg-dev && need lintian lintian
     rm -rf "$scratch"
-    cpack --config "$build/CPackConfig.cmake" -B "$scratch" >/dev/null || fail "cpack made no package"
-    report=$(lintian --pedantic --display-info --fail-on error,warning "$scratch"/ixa_*.deb 2>&1) || fail "$report"
+    # Made under a umask that closes files and folders to others, and under one that opens them
+    # to the group: the same bytes, as any user reads them.
+    for mask in 027 002; do
+        (umask $mask && cpack --config "$build/CPackConfig.cmake" -B "$scratch/$mask" >/dev/null) || fail "cpack made no package"
+    done
+    deb=$(echo "$scratch"/027/ixa_*.deb)
+    cmp "$deb" "$scratch"/002/ixa_*.deb || fail "the package differs between umask 027 and 002"
+    modes=$( (ar tv "$deb" && dpkg-deb -c "$deb") | grep -v '^rw-r--r-- \|^drwxr-xr-x \|^-rw-r--r-- \|^-rwxr-xr-x .* ./usr/games/ixa$') &&
+        fail "not 0755 folders and 0644 files and members: $modes"
+    report=$(lintian --pedantic --display-info --fail-on error,warning "$deb" 2>&1) || fail "$report"
     echo "$report"
     ;;
 *)
