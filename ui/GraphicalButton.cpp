@@ -1,5 +1,9 @@
 #include "ui/GraphicalButton.h"
 
+#include "ui/Form.h"
+#include "ui/KeyCode.h"
+
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -45,17 +49,49 @@ void GraphicalButton::paintEvent(QPaintEvent*)
     }
 }
 
+// One gesture, one press. A click whose button goes up in the same millisecond it went down is
+// made by a program, never by a hand. An assistive tool that cannot tell whether its click arrived
+// clicks again and then calls the button's Press action (Orca does both within milliseconds): within
+// a double-click time after such a click, the same button pressed again is that click repeated, and
+// does nothing. A mouse player's clicks, however quick, are never instant, and each one counts.
+bool GraphicalButton::repeatsToolClick(std::int16_t Button, qint64 at) const
+{
+    const qint64 window = QApplication::doubleClickInterval();
+    if (!sinceToolClick_.isValid() || Button != toolButton_ || sinceToolClick_.elapsed() >= window)
+        return false;
+    // A press that comes with its own time is measured on the clock of the tool's click.
+    return at < 0 || (at >= toolClickAt_ && at - toolClickAt_ < window);
+}
+
 void GraphicalButton::mousePressEvent(QMouseEvent* event)
 {
     const MouseDownArgs a = MouseDownOf(*event);
-    emit MouseDown(a.Button, a.Shift, a.X, a.Y);
-    QAbstractButton::mousePressEvent(event);
+    pressedAt_ = static_cast<qint64>(event->timestamp());
+    pressIgnored_ = repeatsToolClick(a.Button, pressedAt_);
+    if (!pressIgnored_) {
+        emit MouseDown(a.Button, a.Shift, a.X, a.Y);
+        QAbstractButton::mousePressEvent(event);
+    }
     event->accept();
+}
+
+void GraphicalButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    const auto at = static_cast<qint64>(event->timestamp());
+    if (at - pressedAt_ <= 1) {
+        toolButton_ = MouseButtonCode(event->button());
+        toolClickAt_ = at;
+        sinceToolClick_.start();
+    }
+    if (pressIgnored_)
+        event->accept();
+    else
+        QAbstractButton::mouseReleaseEvent(event);
 }
 
 void GraphicalButton::PressWith(std::int16_t Button)
 {
-    if (!isEnabled())
+    if (!isEnabled() || !CanAct(*this) || repeatsToolClick(Button, -1))
         return;
     emit MouseDown(Button, 0, 0, 0);
     if (Button == MouseButton::Left)
@@ -64,8 +100,15 @@ void GraphicalButton::PressWith(std::int16_t Button)
 
 void GraphicalButton::keyPressEvent(QKeyEvent* event)
 {
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
-        click();
+    // Space and Enter press the focused button as the left mouse button does: a banknote is staked.
+    const bool space = event->key() == Qt::Key_Space;
+    if ((space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
+        emit MouseDown(MouseButton::Left, ShiftMaskOf(event->modifiers()), 0, 0);
+        // Space clicks when it is let go, the way the toolkit's buttons do.
+        if (space)
+            QAbstractButton::keyPressEvent(event);
+        else
+            click();
         event->accept();
         return;
     }
