@@ -46,9 +46,10 @@ void frmInfo::cmdStatistika_Click()
     (new frmStatistika(platform))->ShowModal();
 }
 
+// Escape closes the window, and Enter in a help text too, as it did with the focus on OK.
 void frmInfo::Form_KeyDown(std::int16_t KeyCode, std::int16_t)
 {
-    if (KeyCode == KeyCodes::Escape)
+    if (KeyCode == KeyCodes::Escape || KeyCode == KeyCodes::Return)
         cmdOK_Click();
 }
 
