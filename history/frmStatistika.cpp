@@ -5,8 +5,6 @@
 #include "ui/Drawing.h"
 #include "ui/KeyCode.h"
 
-#include <QEvent>
-
 #include <cstdint>
 
 frmStatistika::frmStatistika(Platform& platform_)
@@ -30,7 +28,7 @@ QString frmStatistika::Souhrn()
 
 void frmStatistika::Form_Load()
 {
-    // The chart is a picture: a screen reader has its summary instead.
+    // The chart is a picture: a screen reader reads its summary instead as the window opens.
     setAccessibleDescription(Souhrn());
     MoveTwips(
         CentredTwips(platform.screen.Width(), WidthTwips()), CentredTwips(platform.screen.Height(), HeightTwips()));
@@ -66,17 +64,6 @@ void frmStatistika::Form_Resize()
     graf.PSet(graf.ScaleWidth(), vyska(historie.Ukaz(1)));
     for (std::int16_t i = 2; i <= n; ++i)
         graf.LineTo(graf.ScaleWidth() + 1 - i, vyska(historie.Ukaz(i)));
-}
-
-void frmStatistika::changeEvent(QEvent* event)
-{
-    frmStatistikaDesign::changeEvent(event);
-    // Said once the chart is the active window: said before, it would be cut off by the screen
-    // reader turning to the window.
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !Ohlaseno) {
-        Ohlaseno = true;
-        platform.announcer.Say(accessibleDescription());
-    }
 }
 
 // The window has no button: Escape closes it, as the desktop's windows without one do.

@@ -15,8 +15,4 @@ protected:
     void Form_Load() override;
     void Form_Resize() override;
     void Form_KeyDown(std::int16_t KeyCode, std::int16_t Shift) override;
-    void changeEvent(QEvent* event) override;
-
-private:
-    bool Ohlaseno = false;
 };

@@ -49,18 +49,34 @@ void GraphicalButton::paintEvent(QPaintEvent*)
     }
 }
 
-// One gesture, one press. A click whose button goes up in the same millisecond it went down is
-// made by a program, never by a hand. An assistive tool that cannot tell whether its click arrived
-// clicks again and then calls the button's Press action (Orca does both within milliseconds): within
-// a double-click time after such a click, the same button pressed again is that click repeated, and
-// does nothing. A mouse player's clicks, however quick, are never instant, and each one counts.
+namespace {
+// Key presses so far: a key pressed after a click begins another gesture.
+std::uint64_t keyPresses = 0;
+// A hand holds a mouse button down for tens of milliseconds at the least.
+constexpr qint64 InstantMs = 10;
+// Orca's whole gesture takes a few milliseconds, and some hundreds when the machine is busy: its
+// clicks come within a double-click time, its Press action within a second.
+constexpr qint64 GestureMs = 1000;
+} // namespace
+
+void GraphicalButton::KeyPressed()
+{
+    ++keyPresses;
+}
+
+// One gesture, one press. A click whose button goes up within milliseconds of going down is made
+// by a program, never by a hand. An assistive tool that cannot tell whether its click arrived
+// clicks again and then calls the button's Press action (Orca does both within milliseconds):
+// until a key is pressed, for a moment after such a click, the same button pressed again is that
+// click repeated, and does nothing. A mouse player's clicks, however quick, are never instant,
+// and each one counts; the screen reader's player, pressing its click key twice, stakes twice.
 bool GraphicalButton::repeatsToolClick(std::int16_t Button, qint64 at) const
 {
-    const qint64 window = QApplication::doubleClickInterval();
-    if (!sinceToolClick_.isValid() || Button != toolButton_ || sinceToolClick_.elapsed() >= window)
+    if (!sinceToolClick_.isValid() || Button != toolButton_ || keyPresses != keysAtToolClick_
+        || sinceToolClick_.elapsed() >= GestureMs)
         return false;
     // A press that comes with its own time is measured on the clock of the tool's click.
-    return at < 0 || (at >= toolClickAt_ && at - toolClickAt_ < window);
+    return at < 0 || (at >= toolClickAt_ && at - toolClickAt_ < QApplication::doubleClickInterval());
 }
 
 void GraphicalButton::mousePressEvent(QMouseEvent* event)
@@ -78,9 +94,10 @@ void GraphicalButton::mousePressEvent(QMouseEvent* event)
 void GraphicalButton::mouseReleaseEvent(QMouseEvent* event)
 {
     const auto at = static_cast<qint64>(event->timestamp());
-    if (at - pressedAt_ <= 1) {
+    if (at - pressedAt_ <= InstantMs) {
         toolButton_ = MouseButtonCode(event->button());
         toolClickAt_ = at;
+        keysAtToolClick_ = keyPresses;
         sinceToolClick_.start();
     }
     if (pressIgnored_)

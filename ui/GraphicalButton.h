@@ -24,6 +24,8 @@ public:
     void SetSecondAction(const QString& name) { secondAction_ = name; }
     // Pressed by an assistive tool as the mouse presses it: the left button clicks too.
     void PressWith(std::int16_t Button);
+    // Told of every key press the program gets, whatever it is meant for.
+    static void KeyPressed();
 
 signals:
     void Click();
@@ -50,5 +52,6 @@ private:
     bool pressIgnored_ = false;
     std::int16_t toolButton_ = 0;
     qint64 toolClickAt_ = 0;
+    std::uint64_t keysAtToolClick_ = 0;
     QElapsedTimer sinceToolClick_;
 };
