@@ -30,14 +30,6 @@ QAccessible::Role roleOf(QWidget* control)
 {
     return QAccessible::queryAccessibleInterface(control)->role();
 }
-
-void act(QWidget* control, const QString& action = QAccessibleActionInterface::pressAction())
-{
-    QAccessibleActionInterface* actions = QAccessible::queryAccessibleInterface(control)->actionInterface();
-    EXPECT_TRUE(actions->actionNames().contains(action));
-    actions->doAction(action);
-}
-
 } // namespace
 
 TEST(CardNames, EveryCardHasItsCzechNameWithTheSuitAgreeingWithTheRank)
@@ -124,6 +116,11 @@ TEST_F(TableTest, AssistiveToolsPressTheButtonsAndTheBanknotesAsTheMouseDoes)
 {
     Start();
     platform.msgBox.AnswerWith([](const QString&) { return MessageBox::Answer::No; });
+    const auto act = [](QWidget* control, const QString& action = QAccessibleActionInterface::pressAction()) {
+        QAccessibleActionInterface* actions = QAccessible::queryAccessibleInterface(control)->actionInterface();
+        EXPECT_TRUE(actions->actionNames().contains(action));
+        actions->doAction(action);
+    };
     act(stul->cmdRozdej);
     ASSERT_TRUE(QTest::qWaitFor([&] { return stul->PlayersTurn(); }, 2000));
     act(&stul->cmdBankovka(2));
@@ -138,13 +135,14 @@ TEST_F(TableTest, AssistiveToolsPressTheButtonsAndTheBanknotesAsTheMouseDoes)
     EXPECT_TRUE(QTest::qWaitFor([&] { return !platform.msgBox.Asked().isEmpty(); }, 2000));
 }
 
-// An assistive tool acts only where, and as often as, the mouse could. A tool's instant click, made
-// sure of by a second one and the note's Press action as Orca does, stakes once; a hand's quick
-// double click twice. Under the help window nothing acts; the table paid out meanwhile closes the
-// help and obeys nothing any more.
+// A tool's instant click, made sure of by a second one and its Press action, stakes once; a hand's
+// quick double click twice. Nothing acts under the help window, nor on the table paid out meanwhile.
 TEST_F(TableTest, AssistiveToolsActOnlyWhereAndAsOftenAsTheMouseCould)
 {
     Start();
+    const auto act = [](QWidget* control, const QString& action = QStringLiteral("Press")) {
+        QAccessible::queryAccessibleInterface(control)->actionInterface()->doAction(action);
+    };
     platform.msgBox.AnswerWith([](const QString&) { return MessageBox::Answer::Yes; });
     Deal({ K(Desitka, Listy), K(Devitka, Kule) });
     for (const auto& [at, held] : { std::pair<ulong, ulong> { 1000, 0 }, { 1030, 0 }, { 2000, 60 }, { 2100, 60 } })

@@ -159,9 +159,9 @@ TEST_F(TableKeys, F1PausesTheComputersTurnWhileTheInformationWindowIsOpen)
     EXPECT_FALSE(stul->tmrTah->Enabled());
 }
 
-// A screen reader's press shows "Dost" pressed for a moment before it stands. F1 within that
-// moment must not leave a game with nobody to play: the stand lands behind the window, and the
-// turn starts after it. A digit typed right after an access key is not lost in such a moment.
+// A screen reader's press shows "Dost" pressed for a moment before it stands. F1 within that moment
+// must not leave a game with nobody to play: the stand lands behind the window, and the turn starts
+// after it. The access key deals at once: a digit typed right behind it stakes.
 TEST_F(TableKeys, AStandOnItsWayWhenF1OpensTheWindowStillStartsTheComputersTurn)
 {
     Start();
