@@ -161,9 +161,8 @@ TEST_F(TableTest, AssistiveToolsActOnlyWhereAndAsOftenAsTheMouseCould)
             std::vector<QWidget*> { stul->cmdDost, stul->cmdKonec, stul->cmdRub, &stul->cmdBankovka(2) })
             act(control);
         act(&stul->cmdBankovka(1), QStringLiteral("Odebrat"));
-        EXPECT_TRUE(QTest::qWaitFor(buttonsUp, 2000));
-        EXPECT_TRUE(
-            Penezenka == 600 && stul->Stake() == 800 && stul->Hra().PocetMychKaret() == 2 && stul->PlayersTurn());
+        EXPECT_TRUE(QTest::qWaitFor(buttonsUp, 2000) && Penezenka == 600 && stul->Stake() == 800);
+        EXPECT_TRUE(stul->Hra().PocetMychKaret() == 2 && stul->PlayersTurn());
         stul->Unload();
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "the pay-out waits for no window";
         act(&stul->cmdBankovka(1), QStringLiteral("Odebrat"));

@@ -159,16 +159,15 @@ TEST_F(TableKeys, F1PausesTheComputersTurnWhileTheInformationWindowIsOpen)
     EXPECT_FALSE(stul->tmrTah->Enabled());
 }
 
-// A screen reader's press shows "Dost" pressed for a moment before it stands. F1 within that moment
-// must not leave a game with nobody to play: the stand lands behind the window, and the turn starts
-// after it. The access key deals at once: a digit typed right behind it stakes.
+// Alt+D shows "Dost" pressed for a moment before it stands. F1 within that moment must not leave
+// a game with nobody to play: the stand lands behind the window, and the turn starts after it.
 TEST_F(TableKeys, AStandOnItsWayWhenF1OpensTheWindowStillStartsTheComputersTurn)
 {
     Start();
     QApplication::setActiveWindow(stul);
     ScriptDeck(platform.rnd, { K(Desitka, Listy), K(Devitka, Kule) });
     QTest::keyClick(stul, Qt::Key_R, Qt::AltModifier);
-    Digit(1);
+    Digit(1); // typed right behind the access key, which deals at once
     QTest::keyClick(&stul->cmdBankovka(0), Qt::Key_Return); // Enter on a note stakes it as a click does
     ExpectMoney(800, 400);
     Delete();
