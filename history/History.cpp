@@ -1,9 +1,20 @@
 #include "history/History.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 void History::Zaloz(std::int32_t castka)
 {
+    if (zaznamy_.empty()) {
+        nejvyssi_ = castka;
+        nejnizsi_ = castka;
+    } else {
+        ++hry_;
+        vyhry_ += castka > zaznamy_.back() ? 1 : 0;
+        prohry_ += castka < zaznamy_.back() ? 1 : 0;
+        nejvyssi_ = std::max(nejvyssi_, castka);
+        nejnizsi_ = std::min(nejnizsi_, castka);
+    }
     zaznamy_.push_back(castka);
     if (zaznamy_.size() > static_cast<std::size_t>(Kapacita))
         zaznamy_.pop_front();

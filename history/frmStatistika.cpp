@@ -3,6 +3,7 @@
 #include "history/History.h"
 #include "history/Penezenka.h"
 #include "ui/Drawing.h"
+#include "ui/KeyCode.h"
 
 #include <cstdint>
 
@@ -11,8 +12,24 @@ frmStatistika::frmStatistika(Platform& platform_)
 {
 }
 
+QString frmStatistika::Souhrn()
+{
+    const History& historie = TheHistory();
+    return QStringLiteral("Odehraných her: %1, vyhraných %2, prohraných %3. V peněžence na začátku %4 Kč, "
+                          "nejvíce %5 Kč, nejméně %6 Kč, naposledy %7 Kč.")
+        .arg(historie.Hry())
+        .arg(historie.Vyhry())
+        .arg(historie.Prohry())
+        .arg(PocatecniPenezenka)
+        .arg(historie.Nejvyssi())
+        .arg(historie.Nejnizsi())
+        .arg(historie.Ukaz(1));
+}
+
 void frmStatistika::Form_Load()
 {
+    // The chart is a picture: a screen reader reads its summary instead as the window opens.
+    setAccessibleDescription(Souhrn());
     MoveTwips(
         CentredTwips(platform.screen.Width(), WidthTwips()), CentredTwips(platform.screen.Height(), HeightTwips()));
 }
@@ -47,4 +64,11 @@ void frmStatistika::Form_Resize()
     graf.PSet(graf.ScaleWidth(), vyska(historie.Ukaz(1)));
     for (std::int16_t i = 2; i <= n; ++i)
         graf.LineTo(graf.ScaleWidth() + 1 - i, vyska(historie.Ukaz(i)));
+}
+
+// The window has no button: Escape closes it, as the desktop's windows without one do.
+void frmStatistika::Form_KeyDown(std::int16_t KeyCode, std::int16_t)
+{
+    if (KeyCode == KeyCodes::Escape)
+        Unload();
 }

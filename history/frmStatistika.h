@@ -8,7 +8,11 @@ class frmStatistika : public frmStatistikaDesign {
 public:
     explicit frmStatistika(Platform& platform);
 
+    // What the chart shows, in words.
+    static QString Souhrn();
+
 protected:
     void Form_Load() override;
     void Form_Resize() override;
+    void Form_KeyDown(std::int16_t KeyCode, std::int16_t Shift) override;
 };

@@ -2,6 +2,7 @@
 
 #include "history/frmStatistika.h"
 #include "info/Napoveda.h"
+#include "ui/KeyCode.h"
 
 frmInfo::frmInfo(Platform& platform_)
     : frmInfoDesign(platform_)
@@ -27,8 +28,9 @@ void frmInfo::cmdPravidla_Click()
     txtOvladani->SetVisible(false);
     txtPravidla->SetVisible(true);
     SetHeightTwips(VyskaSNapovedou);
-    // The focus stays on the button; the text is read out as it comes into view.
-    platform.announcer.Say(txtPravidla->Text());
+    // The focus goes to the top of the text, which a screen reader then reads line by line with
+    // the caret keys, as any text for reading.
+    txtPravidla->SetFocusAtTop();
 }
 
 void frmInfo::cmdOvladani_Click()
@@ -36,12 +38,19 @@ void frmInfo::cmdOvladani_Click()
     txtPravidla->SetVisible(false);
     txtOvladani->SetVisible(true);
     SetHeightTwips(VyskaSNapovedou);
-    platform.announcer.Say(txtOvladani->Text());
+    txtOvladani->SetFocusAtTop();
 }
 
 void frmInfo::cmdStatistika_Click()
 {
     (new frmStatistika(platform))->ShowModal();
+}
+
+// Escape closes the window, and Enter in a help text too, as it did with the focus on OK.
+void frmInfo::Form_KeyDown(std::int16_t KeyCode, std::int16_t)
+{
+    if (KeyCode == KeyCodes::Escape || KeyCode == KeyCodes::Return)
+        cmdOK_Click();
 }
 
 void frmInfo::cmdOK_Click()

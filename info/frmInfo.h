@@ -16,6 +16,7 @@ public:
 
 protected:
     void Form_Load() override;
+    void Form_KeyDown(std::int16_t KeyCode, std::int16_t Shift) override;
 
 private:
     void cmdPravidla_Click();

@@ -18,6 +18,9 @@ void frmStul::Form_Unload(bool& Cancel)
             Cancel = true;
         if (!Cancel) {
             // A stake still on the table is forfeited: the player's share left the purse with it.
+            // The help and the chart go with the table: the pay-out waits for none of them, and
+            // its copy of the desktop shows none of them.
+            platform.forms.DiscardModal();
             Hide();
             (new frmPlocha(platform, cmdBankovka, *this))->Show();
         }

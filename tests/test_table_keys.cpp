@@ -5,6 +5,7 @@
 #include "info/frmInfo.h"
 #include "ui/Banknotes.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QTimer>
 
@@ -163,11 +164,14 @@ TEST_F(TableKeys, F1PausesTheComputersTurnWhileTheInformationWindowIsOpen)
 TEST_F(TableKeys, AStandOnItsWayWhenF1OpensTheWindowStillStartsTheComputersTurn)
 {
     Start();
-    Deal({ K(Desitka, Listy), K(Devitka, Kule) });
-    Digit(1);
-    Delete();
     QApplication::setActiveWindow(stul);
-    QTest::keyClick(stul, Qt::Key_D, Qt::AltModifier);
+    ScriptDeck(platform.rnd, { K(Desitka, Listy), K(Devitka, Kule) });
+    QTest::keyClick(stul, Qt::Key_R, Qt::AltModifier);
+    Digit(1); // typed right behind the access key, which deals at once
+    QTest::keyClick(&stul->cmdBankovka(0), Qt::Key_Return); // Enter on a note stakes it as a click does
+    ExpectMoney(800, 400);
+    Delete();
+    QAccessible::queryAccessibleInterface(stul->cmdDost)->actionInterface()->doAction(QStringLiteral("Press"));
     ASSERT_TRUE(stul->PlayersTurn());
     F1([this] { return !stul->PlayersTurn(); });
     EXPECT_FALSE(stul->PlayersTurn());

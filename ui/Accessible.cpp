@@ -1,14 +1,13 @@
 #include "ui/Accessible.h"
 
 #include "ui/Announcer.h"
+#include "ui/Form.h"
 #include "ui/GraphicalButton.h"
 #include "ui/Label.h"
 #include "ui/PictureBox.h"
 
 #include <QAccessibleValueChangeEvent>
 #include <QAccessibleWidget>
-
-#include <limits>
 
 namespace {
 // An amount is read out as a number; "Sázejte !" as what it says.
@@ -21,8 +20,10 @@ QVariant valueOf(const QString& shown)
 
 // A label reads as its caption; a display of an amount is named by what it shows, and its
 // caption is its value. Qt asks for the interface once, maybe before the design has made the
-// label a display, so the difference is decided at every question.
-class LabelInterface : public QAccessibleWidget, public QAccessibleValueInterface {
+// label a display, so the difference is decided at every question. A display offers no value
+// interface: the bridge would offer Increase and Decrease actions with it, which a display
+// cannot do.
+class LabelInterface : public QAccessibleWidget {
 public:
     explicit LabelInterface(Label* label)
         : QAccessibleWidget(label, QAccessible::StaticText)
@@ -39,19 +40,6 @@ public:
             return label()->Caption();
         return QAccessibleWidget::text(t);
     }
-
-    void* interface_cast(QAccessible::InterfaceType type) override
-    {
-        if (type == QAccessible::ValueInterface && label()->IsValueDisplay())
-            return static_cast<QAccessibleValueInterface*>(this);
-        return QAccessibleWidget::interface_cast(type);
-    }
-
-    QVariant currentValue() const override { return valueOf(label()->Caption()); }
-    void setCurrentValue(const QVariant&) override { }
-    QVariant maximumValue() const override { return std::numeric_limits<std::int32_t>::max(); }
-    QVariant minimumValue() const override { return std::numeric_limits<std::int32_t>::min(); }
-    QVariant minimumStepSize() const override { return 0; }
 
 private:
     Label* label() const { return static_cast<Label*>(widget()); }
@@ -104,6 +92,9 @@ QAccessibleInterface* Interface(const QString& className, QObject* object)
         return Announcer::Interface(object);
     if (className == QLatin1String("GraphicalButton"))
         return new GraphicalButtonInterface(static_cast<GraphicalButton*>(object));
+    // A window designed as a dialog is one to a screen reader too, which then reads its texts.
+    if (className == QLatin1String("Form") && (static_cast<Form*>(object)->windowType() == Qt::Dialog))
+        return new QAccessibleWidget(static_cast<Form*>(object), QAccessible::Dialog);
     if (className == QLatin1String("PictureBox"))
         return new QAccessibleWidget(static_cast<PictureBox*>(object), QAccessible::Graphic);
     return nullptr;

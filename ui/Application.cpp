@@ -3,6 +3,7 @@
 #include "ui/Accessible.h"
 #include "ui/DesignFont.h"
 #include "ui/Form.h"
+#include "ui/GraphicalButton.h"
 #include "ui/Pictures.h"
 
 #include <QAccessible>
@@ -98,6 +99,8 @@ QString Application::CommandText(int argc, char** argv)
 
 bool Application::notify(QObject* receiver, QEvent* event)
 {
+    if (event->type() == QEvent::KeyPress)
+        GraphicalButton::KeyPressed();
     if (event->type() == QEvent::KeyPress && receiver->isWidgetType()) {
         auto* widget = static_cast<QWidget*>(receiver);
         if (auto* form = qobject_cast<Form*>(widget->window()); form && form->KeyPreview()) {

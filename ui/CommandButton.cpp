@@ -1,13 +1,24 @@
 #include "ui/CommandButton.h"
 
+#include "ui/Form.h"
+
 #include <QMouseEvent>
+#include <QShortcutEvent>
 
 CommandButton::CommandButton(QWidget* parent)
     : Control<QPushButton>(parent)
 {
     // Enter presses the focused button, not only Space.
     setAutoDefault(true);
-    connect(this, &QPushButton::clicked, this, &CommandButton::Click);
+    // A screen reader's press reaches a button whose window is hidden, gone or under a modal
+    // window, where no click or key could: there it does nothing. It is judged as the button goes
+    // down: a press shows the button down for a moment before it clicks, and a window opened
+    // meanwhile does not undo it.
+    connect(this, &QPushButton::pressed, this, [this] { pressedWhereActs_ = CanAct(*this); });
+    connect(this, &QPushButton::clicked, this, [this] {
+        if (pressedWhereActs_)
+            emit Click();
+    });
 }
 
 CommandButton::CommandButton(QWidget* parent, QRect geometry, const QString& caption)
@@ -24,4 +35,19 @@ void CommandButton::mousePressEvent(QMouseEvent* event)
     QPushButton::mousePressEvent(event);
     // Other buttons than the left one must not reach the window behind.
     event->accept();
+}
+
+bool CommandButton::event(QEvent* event)
+{
+    // The access key clicks at once. The toolkit would first show the button pressed for a
+    // moment and click after it, when a key typed right behind the access key (a digit after
+    // Alt+R) has already come and gone.
+    if (event->type() == QEvent::Shortcut) {
+        const auto* shortcut = static_cast<QShortcutEvent*>(event);
+        if (!shortcut->isAmbiguous() && shortcut->key() == this->shortcut()) {
+            click();
+            return true;
+        }
+    }
+    return QPushButton::event(event);
 }

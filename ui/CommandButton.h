@@ -20,5 +20,9 @@ signals:
     void MouseDown(std::int16_t Button, std::int16_t Shift, float X, float Y);
 
 protected:
+    bool event(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    bool pressedWhereActs_ = false;
 };

@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
+#include <QWindow>
 
 #ifdef IXA_X11
 #include <QtGui/qguiapplication_platform.h>
@@ -25,6 +26,18 @@
 #include <cstring>
 #include <memory>
 #endif
+
+bool CanAct(const QWidget& control)
+{
+    const QWidget* window = control.window();
+    if (!window->isVisible())
+        return false;
+    if (const auto* form = qobject_cast<const Form*>(window); form && !form->IsLoaded())
+        return false;
+    const QWindow* modal = QGuiApplication::modalWindow();
+    const QWindow* handle = window->windowHandle();
+    return !modal || !handle || modal == handle || modal->isAncestorOf(handle, QWindow::IncludeTransients);
+}
 
 Form::Form(Platform& platform_)
     : Control<QWidget>(nullptr)

@@ -14,6 +14,11 @@
 class Drawing;
 class QKeyEvent;
 
+// Whether the player could reach the control now: its window is loaded, on the screen and under
+// no modal window. The toolkit keeps the mouse and the keys from any other window, but lets an
+// assistive tool's action through; the controls ask this before they act on one.
+bool CanAct(const QWidget& control);
+
 class Form : public Control<QWidget> {
     Q_OBJECT
 public:

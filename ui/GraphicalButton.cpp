@@ -1,5 +1,9 @@
 #include "ui/GraphicalButton.h"
 
+#include "ui/Form.h"
+#include "ui/KeyCode.h"
+
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -45,17 +49,66 @@ void GraphicalButton::paintEvent(QPaintEvent*)
     }
 }
 
+namespace {
+// Key presses so far: a key pressed after a click begins another gesture.
+std::uint64_t keyPresses = 0;
+// A hand holds a mouse button down for tens of milliseconds at the least.
+constexpr qint64 InstantMs = 10;
+// Orca's whole gesture takes a few milliseconds, and some hundreds when the machine is busy: its
+// clicks come within a double-click time, its Press action within a second.
+constexpr qint64 GestureMs = 1000;
+} // namespace
+
+void GraphicalButton::KeyPressed()
+{
+    ++keyPresses;
+}
+
+// One gesture, one press. A click whose button goes up within milliseconds of going down is made
+// by a program, never by a hand. An assistive tool that cannot tell whether its click arrived
+// clicks again and then calls the button's Press action (Orca does both within milliseconds):
+// until a key is pressed, for a moment after such a click, the same button pressed again is that
+// click repeated, and does nothing. A mouse player's clicks, however quick, are never instant,
+// and each one counts; the screen reader's player, pressing its click key twice, stakes twice.
+bool GraphicalButton::repeatsToolClick(std::int16_t Button, qint64 at) const
+{
+    if (!sinceToolClick_.isValid() || Button != toolButton_ || keyPresses != keysAtToolClick_
+        || sinceToolClick_.elapsed() >= GestureMs)
+        return false;
+    // A press that comes with its own time is measured on the clock of the tool's click.
+    return at < 0 || (at >= toolClickAt_ && at - toolClickAt_ < QApplication::doubleClickInterval());
+}
+
 void GraphicalButton::mousePressEvent(QMouseEvent* event)
 {
     const MouseDownArgs a = MouseDownOf(*event);
-    emit MouseDown(a.Button, a.Shift, a.X, a.Y);
-    QAbstractButton::mousePressEvent(event);
+    pressedAt_ = static_cast<qint64>(event->timestamp());
+    pressIgnored_ = repeatsToolClick(a.Button, pressedAt_);
+    if (!pressIgnored_) {
+        emit MouseDown(a.Button, a.Shift, a.X, a.Y);
+        QAbstractButton::mousePressEvent(event);
+    }
     event->accept();
+}
+
+void GraphicalButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    const auto at = static_cast<qint64>(event->timestamp());
+    if (at - pressedAt_ <= InstantMs) {
+        toolButton_ = MouseButtonCode(event->button());
+        toolClickAt_ = at;
+        keysAtToolClick_ = keyPresses;
+        sinceToolClick_.start();
+    }
+    if (pressIgnored_)
+        event->accept();
+    else
+        QAbstractButton::mouseReleaseEvent(event);
 }
 
 void GraphicalButton::PressWith(std::int16_t Button)
 {
-    if (!isEnabled())
+    if (!isEnabled() || !CanAct(*this) || repeatsToolClick(Button, -1))
         return;
     emit MouseDown(Button, 0, 0, 0);
     if (Button == MouseButton::Left)
@@ -64,8 +117,15 @@ void GraphicalButton::PressWith(std::int16_t Button)
 
 void GraphicalButton::keyPressEvent(QKeyEvent* event)
 {
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
-        click();
+    // Space and Enter press the focused button as the left mouse button does: a banknote is staked.
+    const bool space = event->key() == Qt::Key_Space;
+    if ((space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
+        emit MouseDown(MouseButton::Left, ShiftMaskOf(event->modifiers()), 0, 0);
+        // Space clicks when it is let go, the way the toolkit's buttons do.
+        if (space)
+            QAbstractButton::keyPressEvent(event);
+        else
+            click();
         event->accept();
         return;
     }

@@ -5,6 +5,7 @@
 #include "ui/LazyPixmap.h"
 
 #include <QAbstractButton>
+#include <QElapsedTimer>
 
 class GraphicalButton : public Control<QAbstractButton> {
     Q_OBJECT
@@ -23,6 +24,8 @@ public:
     void SetSecondAction(const QString& name) { secondAction_ = name; }
     // Pressed by an assistive tool as the mouse presses it: the left button clicks too.
     void PressWith(std::int16_t Button);
+    // Told of every key press the program gets, whatever it is meant for.
+    static void KeyPressed();
 
 signals:
     void Click();
@@ -32,12 +35,23 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
 private:
+    bool repeatsToolClick(std::int16_t Button, qint64 at) const;
+
     LazyPixmap picture_;
     bool hovered_ = false;
     QString secondAction_;
+    // The last press, and the last click made by a program rather than a hand: its button, its
+    // time on the window system's clock and on the game's.
+    qint64 pressedAt_ = 0;
+    bool pressIgnored_ = false;
+    std::int16_t toolButton_ = 0;
+    qint64 toolClickAt_ = 0;
+    std::uint64_t keysAtToolClick_ = 0;
+    QElapsedTimer sinceToolClick_;
 };

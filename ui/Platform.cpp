@@ -33,6 +33,13 @@ bool Forms::IsLoaded(const Form* form) const
     return std::find(loaded_.begin(), loaded_.end(), form) != loaded_.end();
 }
 
+void Forms::DiscardModal()
+{
+    for (Form* form : std::vector<Form*>(loaded_))
+        if (form->isModal())
+            form->Discard();
+}
+
 Forms::Modal::Modal(Forms* forms)
     : forms_(forms)
 {

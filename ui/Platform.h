@@ -27,6 +27,9 @@ public:
     std::size_t Count() const { return loaded_.size(); }
     bool IsLoaded(const Form* form) const;
 
+    // Discards every window shown modally: nothing opened over a window outlives it.
+    void DiscardModal();
+
     // What "the program ends" means: quitting the event loop, or, in tests, whatever they need to see.
     std::function<void()> OnLastUnloaded;
 

@@ -1,6 +1,7 @@
 #include "ui/TextBox.h"
 
 #include <QScrollBar>
+#include <QTextCursor>
 
 TextBox::TextBox(QWidget* parent)
     : Control<QPlainTextEdit>(parent)
@@ -23,6 +24,13 @@ void TextBox::SetText(const QString& text)
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     setPlainText(shown);
     verticalScrollBar()->setValue(0);
+}
+
+void TextBox::SetFocusAtTop()
+{
+    moveCursor(QTextCursor::Start);
+    verticalScrollBar()->setValue(0);
+    setFocus(Qt::OtherFocusReason);
 }
 
 void TextBox::SetBackColor(QColor colour)

@@ -13,6 +13,8 @@ public:
     // The text as given, line breaks CR LF included.
     QString Text() const { return text_; }
     void SetText(const QString& text);
+    // The focus to the text, with the caret on its first line.
+    void SetFocusAtTop();
 
     // The colours of the writing area and of the text.
     void SetBackColor(QColor colour);

@@ -22,9 +22,10 @@ Label* credit(QWidget* parent, QRect geometry, const QString& caption)
     return label;
 }
 
-TextBox* helpBox(QWidget* parent)
+TextBox* helpBox(QWidget* parent, const QString& name)
 {
     auto* txt = new TextBox(parent);
+    txt->SetAccessibleName(name);
     txt->setGeometry(PixelsRect(120, 4080, 4815, 2295));
     txt->SetBackColor(QToolTip::palette().color(QPalette::ToolTipBase));
     txt->SetForeColor(QColor(0, 0, 0));
@@ -46,8 +47,8 @@ frmInfoDesign::frmInfoDesign(Platform& platform_)
     , cmdOK(new CommandButton(this, PixelsRect(3840, 3600, 1095, 375), QStringLiteral("OK")))
     , cmdPravidla(new CommandButton(this, PixelsRect(120, 3600, 1095, 375), QStringLiteral("&Pravidla")))
     , cmdOvladani(new CommandButton(this, PixelsRect(1320, 3600, 1095, 375), QStringLiteral("&Ovládání")))
-    , txtPravidla(helpBox(this))
-    , txtOvladani(helpBox(this))
+    , txtPravidla(helpBox(this, QStringLiteral("Pravidla")))
+    , txtOvladani(helpBox(this, QStringLiteral("Ovládání")))
     , cmdStatistika(new CommandButton(this, PixelsRect(2520, 3600, 1095, 375), QStringLiteral("&Statistika")))
 {
     SetCaption(QStringLiteral("O aplikaci"));
