@@ -19,7 +19,8 @@ void frmStul::Form_Unload(bool& Cancel)
         if (!Cancel) {
             // A stake still on the table is forfeited: the player's share left the purse with it.
             Hide();
-            (new frmPlocha(platform, cmdBankovka, *this))->Show();
+            // The last screen shows itself once it has the desktop's picture, which may take a while.
+            (new frmPlocha(platform, cmdBankovka, *this))->Load();
         }
     });
 }
