@@ -133,8 +133,8 @@ public:
 
         QDBusMessage call = QDBusMessage::createMethodCall(portal, QStringLiteral("/org/freedesktop/portal/desktop"),
             QStringLiteral("org.freedesktop.portal.Screenshot"), QStringLiteral("Screenshot"));
-        call << QString() << QVariantMap { { QStringLiteral("handle_token"), token },
-            { QStringLiteral("interactive"), false } };
+        call << QString()
+             << QVariantMap { { QStringLiteral("handle_token"), token }, { QStringLiteral("interactive"), false } };
         // Started on the first request, the portal has taken up to about two thirds of a second.
         // Once it has taken the request up, the desktop may be asking the player, who is waited for.
         constexpr int TakenUpWithin = 5000;
