@@ -199,7 +199,7 @@ TEST(Wayland, ThePayOutLiesOverTheDesktopThePortalPicturedOrOverTheClothWithoutO
         Child ixa(QStringLiteral(IXA_BINARY), { u"50"_s }, game, runtime.filePath(u"ixa.log"_s));
         ASSERT_TRUE(waitUntil(Patience, [&] { return windows() == 1; })) << "no window of the game";
         ASSERT_TRUE(press(u"-M alt -s 100 k -m alt"_s, [&] { return windows() == 2; })) << "no question";
-        ASSERT_TRUE(press(u"-k Return"_s, [&] { return windows() == 0; })) << "the question stayed";
+        ASSERT_TRUE(press(u"-k Return"_s, [&] { return windows() < 2; })) << "the question stayed";
         QImage screen;
         qint64 asBefore = 0, cloth = 0, table = 0;
         const qint64 all = static_cast<qint64>(pattern.width()) * pattern.height();
