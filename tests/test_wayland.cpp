@@ -92,9 +92,6 @@ TEST(Wayland, ThePayOutLiesOverTheDesktopThePortalPicturedOrOverTheClothWithoutO
         if (tool(needed).isEmpty())
             GTEST_SKIP() << needed << " is not installed";
     const QDir portals(u"/usr/share/xdg-desktop-portal/portals"_s);
-    if (!portals.exists(u"wlr.portal"_s) || !portals.exists(u"gtk.portal"_s)
-        || !QFileInfo::exists(QLibraryInfo::path(QLibraryInfo::PluginsPath) + u"/platforms/libqwayland-generic.so"_s))
-        GTEST_SKIP() << "xdg-desktop-portal-wlr and -gtk, or qt6-wayland, are not installed";
 
     // sway will not run as root: there it runs as nobody, in a folder of its own.
     QTemporaryDir runtime, swayRuntime;
@@ -105,8 +102,6 @@ TEST(Wayland, ThePayOutLiesOverTheDesktopThePortalPicturedOrOverTheClothWithoutO
         QFile file(path);
         return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
     };
-    const QString config = swayRuntime.filePath(u"config"_s);
-    ASSERT_TRUE(save(config, "xwayland disable\n"));
     QProcessEnvironment session = QProcessEnvironment::systemEnvironment();
     for (const QString& name : { u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"DBUS_SESSION_BUS_ADDRESS"_s })
         session.remove(name);
@@ -116,8 +111,9 @@ TEST(Wayland, ThePayOutLiesOverTheDesktopThePortalPicturedOrOverTheClothWithoutO
         compositor.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
     compositor.insert(u"XDG_RUNTIME_DIR"_s, swayRuntime.path());
     Child sway(tool(root ? "setpriv" : "sway"),
-        (root ? u"--reuid=nobody --regid=nogroup --clear-groups "_s + tool("sway") + u" -c"_s : u"-c"_s).split(u' ')
-            << config,
+        (root ? u"--reuid=nobody --regid=nogroup --clear-groups "_s + tool("sway") + u" -c /dev/null"_s
+              : u"-c /dev/null"_s)
+            .split(u' '),
         compositor);
     const auto socket = [&](const QString& name) {
         const QStringList found = QDir(swayRuntime.path()).entryList({ name }, QDir::System);
