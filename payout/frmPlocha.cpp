@@ -25,7 +25,16 @@ void frmPlocha::Form_Load()
     DoEvents();
     // Positions on this screen are pixels, the only unit its surface has.
     MoveTwips(0, 0, platform.screen.Width() + 1, platform.screen.Height() + 1);
-    if (!platform.desktop.CopyTo(Surface(), ScaleWidth(), ScaleHeight())) {
+    // The table may have gone by the time the desktop hands its picture over.
+    for (std::int16_t i = 0; i < cmdBankovka_.Count(); ++i)
+        bankovky_.push_back(cmdBankovka_(i).Picture());
+    // Until then nothing of the game is on the screen, which the picture must not show.
+    platform.desktop.Capture(*this, [this](const QPixmap& plocha) { UkazNaPlose(plocha); });
+}
+
+void frmPlocha::UkazNaPlose(const QPixmap& plocha)
+{
+    if (!Desktop::CopyTo(plocha, Surface(), ScaleWidth(), ScaleHeight())) {
         // Where the platform keeps its screen to itself, the money lies on a plain dark cloth.
         SetBackColor(RGB(0, 48, 0));
         Surface().Cls();
@@ -73,14 +82,14 @@ void frmPlocha::Vyplat()
 
     const qreal pomer = Surface().Ratio();
     std::vector<Obrys> obrysy;
-    for (std::int16_t i = 0; i < cmdBankovka_.Count(); ++i)
-        obrysy.push_back(ObrysObrazku(Drawing::AsLaid(cmdBankovka_(i).Picture(), pomer)));
+    for (const QPixmap& bankovka : bankovky_)
+        obrysy.push_back(ObrysObrazku(Drawing::AsLaid(bankovka, pomer)));
     // Only the banknotes that can still be seen are painted: the picture is the same, and a purse
     // of millions of notes is ready as soon as a small one.
     const std::vector<bool> videt = Viditelne(plan, obrysy, size() * pomer, pomer);
     for (std::size_t n = 0; n < plan.size(); ++n)
         if (videt[n])
-            Surface().PaintPicture(cmdBankovka_(plan[n].Index).Picture(), plan[n].X, plan[n].Y);
+            Surface().PaintPicture(bankovky_.at(static_cast<std::size_t>(plan[n].Index)), plan[n].X, plan[n].Y);
 }
 
 void frmPlocha::Form_Click()

@@ -6,13 +6,17 @@
 #include "ui/GraphicalButton.h"
 #include "ui/frmPlochaDesign.h"
 
+#include <QPixmap>
 #include <QPointer>
+
+#include <vector>
 
 class frmPlocha : public frmPlochaDesign {
     Q_OBJECT
 public:
     // The banknote pictures are those of the table's buttons, read while the screen loads and the
-    // table is still there; unloading this screen unloads the table, if it is still there.
+    // table is still there; unloading this screen unloads the table, if it is still there. Loading
+    // the screen shows it, as soon as it has the desktop's picture.
     frmPlocha(Platform& platform, const ControlArray<GraphicalButton>& cmdBankovka, Form& frmStul);
 
 protected:
@@ -22,10 +26,12 @@ protected:
     void Form_Unload(bool& Cancel) override;
 
 private:
+    void UkazNaPlose(const QPixmap& plocha);
     void lblProhra_Click(std::int16_t Index);
     void UkazProhru();
     void Vyplat();
 
     const ControlArray<GraphicalButton>& cmdBankovka_;
+    std::vector<QPixmap> bankovky_;
     QPointer<Form> frmStul_;
 };

@@ -22,7 +22,8 @@ void frmStul::Form_Unload(bool& Cancel)
             // its copy of the desktop shows none of them.
             platform.forms.DiscardModal();
             Hide();
-            (new frmPlocha(platform, cmdBankovka, *this))->Show();
+            // The last screen shows itself once it has the desktop's picture, which may take a while.
+            (new frmPlocha(platform, cmdBankovka, *this))->Load();
         }
     });
 }

@@ -1,12 +1,17 @@
 // The real program on a Wayland compositor without a screen: it comes up as a native Wayland
-// window, and ends cleanly when the session asks it to.
+// window, and ends cleanly when the session asks it to; its pay-out lies over the desktop that the
+// desktop's portal pictures for it.
 #include "ChildProcess.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QLibraryInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -75,4 +80,145 @@ TEST(Wayland, TheGameComesUpNativelyAndEndsCleanlyWhenAskedTo)
     const std::string log = contents(gameLog);
     EXPECT_EQ(log.find("Sanitizer"), std::string::npos) << log;
     EXPECT_EQ(log.find("runtime error"), std::string::npos) << log;
+}
+
+// sway with the desktop's portal on a session bus of its own, played to the pay-out: the notes lie
+// over the desktop as it was when the table went, pixel for pixel also at twice the pixel ratio,
+// and nothing of the table is in it. On a bus without a portal the notes lie on the plain cloth.
+TEST(Wayland, ThePayOutLiesOverTheDesktopThePortalPicturedOrOverTheClothWithoutOne)
+{
+    using namespace Qt::StringLiterals;
+    for (const char* needed : { "sway", "swaymsg", "grim", "wtype", "pipewire", "dbus-daemon" })
+        if (tool(needed).isEmpty())
+            GTEST_SKIP() << needed << " is not installed";
+    const QDir portals(u"/usr/share/xdg-desktop-portal/portals"_s);
+
+    // sway will not run as root: there it runs as nobody, in a folder of its own.
+    QTemporaryDir runtime, swayRuntime;
+    const bool root = geteuid() == 0;
+    if (root)
+        run(tool("chown"), { u"nobody:nogroup"_s, swayRuntime.path() }, {});
+    const auto save = [](const QString& path, const QByteArray& text) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
+    };
+    QProcessEnvironment session = QProcessEnvironment::systemEnvironment();
+    for (const QString& name : { u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"DBUS_SESSION_BUS_ADDRESS"_s })
+        session.remove(name);
+    QProcessEnvironment compositor = session;
+    for (const QString& setting :
+        { u"WLR_BACKENDS=headless"_s, u"WLR_LIBINPUT_NO_DEVICES=1"_s, u"WLR_RENDERER=pixman"_s })
+        compositor.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+    compositor.insert(u"XDG_RUNTIME_DIR"_s, swayRuntime.path());
+    Child sway(tool(root ? "setpriv" : "sway"),
+        (root ? u"--reuid=nobody --regid=nogroup --clear-groups "_s + tool("sway") + u" -c /dev/null"_s
+              : u"-c /dev/null"_s)
+            .split(u' '),
+        compositor);
+    const auto socket = [&](const QString& name) {
+        const QStringList found = QDir(swayRuntime.path()).entryList({ name }, QDir::System);
+        return found.isEmpty() ? QString() : swayRuntime.filePath(found.first());
+    };
+    ASSERT_TRUE(
+        waitUntil(Patience, [&] { return !socket(u"wayland-?"_s).isEmpty() && !socket(u"sway-ipc.*"_s).isEmpty(); }));
+
+    session.insert(u"XDG_RUNTIME_DIR"_s, runtime.path());
+    session.insert(u"WAYLAND_DISPLAY"_s, socket(u"wayland-?"_s));
+    session.insert(u"XDG_CURRENT_DESKTOP"_s, u"sway"_s);
+    // The portal would start every backend installed; these are the two that sway needs. The wlr
+    // one needs PipeWire.
+    session.insert(u"XDG_DESKTOP_PORTAL_DIR"_s, runtime.path());
+    for (const QString& backend : { u"wlr.portal"_s, u"gtk.portal"_s })
+        QFile::copy(portals.filePath(backend), runtime.filePath(backend));
+    Child pipewire(tool("pipewire"), {}, session);
+    ASSERT_TRUE(waitUntil(Patience, [&] { return QFileInfo::exists(runtime.filePath(u"pipewire-0"_s)); }));
+    const auto screenshot = [&] {
+        run(tool("grim"), { runtime.filePath(u"screen.png"_s) }, session);
+        return QImage(runtime.filePath(u"screen.png"_s)).convertToFormat(QImage::Format_RGB32);
+    };
+    const auto swaymsg = [&](const QString& command) {
+        return run(tool("swaymsg"), (u"-s "_s + socket(u"sway-ipc.*"_s) + u' ' + command).split(u' '), session);
+    };
+    const auto windows = [&] { return swaymsg(u"-t get_tree"_s).count("\"name\": \"Ixa\""); };
+    // The keys of a virtual keyboard made a moment ago go unseen until its keymap has reached the
+    // game; under load they may still do, and are pressed again until they act.
+    const auto press = [&](const QString& keys, const std::function<bool()>& acted) {
+        for (int attempt = 0; attempt < 4; ++attempt) {
+            run(tool("wtype"), (u"-s 300 "_s + keys).split(u' '), session);
+            if (waitUntil(Patience / 4, acted))
+                return true;
+        }
+        return false;
+    };
+
+    for (const auto& [portal, scale] : { std::pair { true, 1 }, { true, 2 }, { false, 1 } }) {
+        SCOPED_TRACE(testing::Message() << (portal ? "portal" : "no portal") << ", scale " << scale);
+        // The desktop is a pattern in which a picture moved by a device pixel would not match.
+        QImage pattern(1024 * scale, 768 * scale, QImage::Format_RGB32);
+        for (int y = 0; y < pattern.height(); ++y)
+            for (int x = 0; x < pattern.width(); ++x)
+                pattern.setPixel(x, y, qRgb(x & 255, y & 255, 128 | ((x ^ y) & 127)));
+        const QString desktop = swayRuntime.filePath(u"desktop%1.png"_s.arg(scale));
+        ASSERT_TRUE(pattern.save(desktop));
+        swaymsg(u"output HEADLESS-1 resolution %1x%2 scale %3 bg %4 fill"_s.arg(1024 * scale)
+                    .arg(768 * scale)
+                    .arg(scale)
+                    .arg(desktop));
+        ASSERT_TRUE(waitUntil(Patience, [&] { return screenshot() == pattern; }))
+            << "the desktop should be the pattern";
+        const QString bus = runtime.filePath(u"bus.conf"_s);
+        ASSERT_TRUE(save(bus,
+            QByteArray(
+                "<busconfig><type>session</type><listen>unix:tmpdir=/tmp</listen><policy context='default'>"
+                "<allow send_destination='*' eavesdrop='true'/><allow eavesdrop='true'/><allow own='*'/></policy>")
+                + (portal ? "<servicedir>/usr/share/dbus-1/services</servicedir>" : "") + "</busconfig>"));
+        Child daemon(
+            tool("dbus-daemon"), { u"--config-file="_s + bus, u"--nofork"_s, u"--print-address=1"_s }, session);
+        QProcessEnvironment game = session;
+        game.insert(u"DBUS_SESSION_BUS_ADDRESS"_s, QString::fromLatin1(daemon.FirstLine(Patience)));
+        game.insert(u"QT_QPA_PLATFORM"_s, u"wayland"_s);
+        game.insert(u"ASAN_OPTIONS"_s, u"detect_leaks=1:fast_unwind_on_malloc=0"_s);
+        game.insert(u"LSAN_OPTIONS"_s,
+            u"print_suppressions=0:suppressions="_s
+                + QFileInfo(QStringLiteral(__FILE__)).dir().filePath(u"lsan.supp"_s));
+        // Started before the portal, which may stall starting it.
+        int started = 0;
+        if (portal)
+            run(tool("dbus-send"),
+                (u"--bus="_s + game.value(u"DBUS_SESSION_BUS_ADDRESS"_s)
+                    + u" --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.StartServiceByName "
+                      "string:org.freedesktop.impl.portal.desktop.wlr uint32:0"_s)
+                    .split(u' '),
+                game, &started);
+        ASSERT_EQ(started, 0);
+
+        Child ixa(QStringLiteral(IXA_BINARY), { u"50"_s }, game, runtime.filePath(u"ixa.log"_s));
+        ASSERT_TRUE(waitUntil(Patience, [&] { return windows() == 1; })) << "no window of the game";
+        ASSERT_TRUE(press(u"-M alt -s 100 k -m alt"_s, [&] { return windows() == 2; })) << "no question";
+        ASSERT_TRUE(press(u"-k Return"_s, [&] { return windows() < 2; })) << "the question stayed";
+        QImage screen;
+        qint64 asBefore = 0, cloth = 0, table = 0;
+        const qint64 all = static_cast<qint64>(pattern.width()) * pattern.height();
+        const bool paidOut = waitUntil(Patience, [&] {
+            screen = screenshot();
+            asBefore = cloth = table = 0;
+            for (int y = 0; y < screen.height() && screen.size() == pattern.size(); ++y)
+                for (int x = 0; x < screen.width(); ++x) {
+                    asBefore += screen.pixel(x, y) == pattern.pixel(x, y);
+                    cloth += screen.pixel(x, y) == qRgb(0, 48, 0);
+                    table += screen.pixel(x, y) == qRgb(0, 128, 0);
+                }
+            return portal ? asBefore > all / 2 && asBefore < all * 49 / 50 : cloth > all / 2;
+        });
+        if (!paidOut || table > 0)
+            screen.save(u"/tmp/ixa-wayland-payout-failed.png"_s);
+        EXPECT_TRUE(paidOut) << asBefore << " pixels as before, " << cloth << " of the cloth";
+        EXPECT_EQ(table, 0);
+        EXPECT_TRUE(press(u"-k space"_s, [&] { return ixa.process().waitForFinished(500); }));
+        EXPECT_EQ(ixa.process().exitCode(), 0);
+        // Qt's Wayland platform speaks of the compositor's ways; the game says nothing.
+        const QString log = QString::fromStdString(contents(runtime.filePath(u"ixa.log"_s)))
+                                .remove(QRegularExpression(u"qt\\.qpa\\.wayland: [^\n]*\n"_s));
+        EXPECT_EQ(log, QString()) << "not a word on stderr";
+    }
 }

@@ -2,10 +2,22 @@
 
 #include "ui/Drawing.h"
 
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QDBusServiceWatcher>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QGuiApplication>
+#include <QImage>
 #include <QScreen>
 #include <QThread>
+#include <QUrl>
+#include <QVariantMap>
+
+#include <utility>
 
 #ifdef IXA_X11
 #include <QtGui/qguiapplication_platform.h>
@@ -92,24 +104,112 @@ void letTheHiddenWindowsGo()
         QThread::msleep(10);
 #endif
 }
+
+// On Wayland the desktop takes the picture on the program's behalf, through its portal. The answer
+// comes as a signal of the request the portal makes for it: listened to before asking, so that
+// no answer goes unheard, however quickly it comes.
+class PortalScreenshot : public QObject {
+    Q_OBJECT
+public:
+    PortalScreenshot(QObject& receiver, std::function<void(const QPixmap&)> taken)
+        : QObject(&receiver)
+        , taken_(std::move(taken))
+    {
+    }
+
+    void Ask()
+    {
+        const QString portal = QStringLiteral("org.freedesktop.portal.Desktop");
+        if (!bus_.isConnected())
+            return done(QPixmap());
+        // The portal names the request after the caller and the token the caller gives it.
+        static int asked = 0;
+        const QString token = QStringLiteral("ixa%1").arg(++asked);
+        listen(QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2")
+                   .arg(bus_.baseService().mid(1).replace(u'.', u'_'), token));
+        // Should the portal leave the bus, no answer will come.
+        auto* watcher = new QDBusServiceWatcher(portal, bus_, QDBusServiceWatcher::WatchForUnregistration, this);
+        connect(watcher, &QDBusServiceWatcher::serviceUnregistered, this, [this] { done(QPixmap()); });
+
+        QDBusMessage call = QDBusMessage::createMethodCall(portal, QStringLiteral("/org/freedesktop/portal/desktop"),
+            QStringLiteral("org.freedesktop.portal.Screenshot"), QStringLiteral("Screenshot"));
+        call << QString()
+             << QVariantMap { { QStringLiteral("handle_token"), token }, { QStringLiteral("interactive"), false } };
+        // Started on the first request, the portal has taken up to about two thirds of a second.
+        // Once it has taken the request up, the desktop may be asking the player, who is waited for.
+        constexpr int TakenUpWithin = 5000;
+        auto* pending = new QDBusPendingCallWatcher(bus_.asyncCall(call, TakenUpWithin), this);
+        connect(pending, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* answer) {
+            const QDBusPendingReply<QDBusObjectPath> request = *answer;
+            if (request.isError())
+                done(QPixmap());
+            else if (request.value().path() != request_)
+                // A portal older than the tokens names the request its own way.
+                listen(request.value().path());
+        });
+    }
+
+private slots:
+    void Response(uint response, const QVariantMap& results)
+    {
+        constexpr uint Granted = 0;
+        const QUrl uri(results.value(QStringLiteral("uri")).toString());
+        QPixmap picture;
+        if (response == Granted && uri.isLocalFile()) {
+            picture = QPixmap::fromImage(QImage(uri.toLocalFile()));
+            // The file was made for this picture alone; the game leaves nothing behind.
+            QFile::remove(uri.toLocalFile());
+            // The picture has the screen's own pixels, as many to each of the game's as the screen has.
+            const QScreen* screen = QGuiApplication::primaryScreen();
+            picture.setDevicePixelRatio(screen ? screen->devicePixelRatio() : 1.0);
+        }
+        done(picture);
+    }
+
+private:
+    void listen(const QString& request)
+    {
+        request_ = request;
+        bus_.connect(QStringLiteral("org.freedesktop.portal.Desktop"), request_,
+            QStringLiteral("org.freedesktop.portal.Request"), QStringLiteral("Response"), this,
+            SLOT(Response(uint, QVariantMap)));
+    }
+
+    // The first answer counts: a refusal, the portal leaving or the picture.
+    void done(const QPixmap& picture)
+    {
+        if (!taken_)
+            return;
+        const auto taken = std::exchange(taken_, nullptr);
+        deleteLater();
+        taken(picture);
+    }
+
+    QDBusConnection bus_ = QDBusConnection::sessionBus();
+    QString request_;
+    std::function<void(const QPixmap&)> taken_;
+};
 } // namespace
 
-QPixmap Desktop::grab() const
+void Desktop::Capture(QObject& receiver, std::function<void(const QPixmap&)> taken) const
 {
     if (pretended_)
-        return *pretended_;
+        return taken(*pretended_);
     letTheHiddenWindowsGo();
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return (new PortalScreenshot(receiver, std::move(taken)))->Ask();
     QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->grabWindow(0) : QPixmap();
+    taken(screen ? screen->grabWindow(0) : QPixmap());
 }
 
-bool Desktop::CopyTo(Drawing& surface, int width, int height) const
+bool Desktop::CopyTo(const QPixmap& picture, Drawing& surface, int width, int height)
 {
-    const QPixmap screen = grab();
-    if (screen.isNull() || width <= 0 || height <= 0)
+    if (picture.isNull() || width <= 0 || height <= 0)
         return false;
     // On a screen of more than one device pixel to the pixel the block is larger in device pixels.
-    const qreal ratio = screen.devicePixelRatio();
-    surface.PaintPicture(screen.copy(0, 0, qRound(width * ratio), qRound(height * ratio)), 0, 0);
+    const qreal ratio = picture.devicePixelRatio();
+    surface.PaintPicture(picture.copy(0, 0, qRound(width * ratio), qRound(height * ratio)), 0, 0);
     return true;
 }
+
+#include "Desktop.moc"
