@@ -3,7 +3,6 @@
 #include "ui/Accessible.h"
 #include "ui/DesignFont.h"
 #include "ui/Form.h"
-#include "ui/GraphicalButton.h"
 #include "ui/Pictures.h"
 
 #include <QAccessible>
@@ -99,11 +98,12 @@ QString Application::CommandText(int argc, char** argv)
 
 bool Application::notify(QObject* receiver, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress)
-        GraphicalButton::KeyPressed();
     if (event->type() == QEvent::KeyPress && receiver->isWidgetType()) {
         auto* widget = static_cast<QWidget*>(receiver);
-        if (auto* form = qobject_cast<Form*>(widget->window()); form && form->KeyPreview()) {
+        auto* form = qobject_cast<Form*>(widget->window());
+        if (form)
+            form->CountKeyPress();
+        if (form && form->KeyPreview()) {
             QPointer<QObject> guard(receiver);
             form->PreviewKey(*static_cast<QKeyEvent*>(event));
             // The handler may have closed the window the key was meant for.

@@ -74,6 +74,9 @@ public:
 
     // Called by the application before the key goes to the focused control.
     void PreviewKey(QKeyEvent& event);
+    // Every key press meant for the window or one of its controls, counted as it comes.
+    void CountKeyPress() { ++keyPresses_; }
+    std::uint64_t KeyPresses() const { return keyPresses_; }
 
     // Unloaded without its unload handler, when nothing can be asked any more: another program
     // destroyed the window, or the run is ending on a termination signal.
@@ -120,5 +123,6 @@ private:
     bool unloading_ = false;
     bool keyPreview_ = false;
     bool onScreen_ = false;
+    std::uint64_t keyPresses_ = 0;
     StartState startState_ = StartState::Normal;
 };

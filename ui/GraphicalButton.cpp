@@ -50,8 +50,6 @@ void GraphicalButton::paintEvent(QPaintEvent*)
 }
 
 namespace {
-// Key presses so far: a key pressed after a click begins another gesture.
-std::uint64_t keyPresses = 0;
 // A hand holds a mouse button down for tens of milliseconds at the least.
 constexpr qint64 InstantMs = 10;
 // Orca's whole gesture takes a few milliseconds, and some hundreds when the machine is busy: its
@@ -59,9 +57,10 @@ constexpr qint64 InstantMs = 10;
 constexpr qint64 GestureMs = 1000;
 } // namespace
 
-void GraphicalButton::KeyPressed()
+std::uint64_t GraphicalButton::keyPresses() const
 {
-    ++keyPresses;
+    const auto* form = qobject_cast<const Form*>(window());
+    return form ? form->KeyPresses() : 0;
 }
 
 // One gesture, one press. A click whose button goes up within milliseconds of going down is made
@@ -72,7 +71,7 @@ void GraphicalButton::KeyPressed()
 // and each one counts; the screen reader's player, pressing its click key twice, stakes twice.
 bool GraphicalButton::repeatsToolClick(std::int16_t Button, qint64 at) const
 {
-    if (!sinceToolClick_.isValid() || Button != toolButton_ || keyPresses != keysAtToolClick_
+    if (!sinceToolClick_.isValid() || Button != toolButton_ || keyPresses() != keysAtToolClick_
         || sinceToolClick_.elapsed() >= GestureMs)
         return false;
     // A press that comes with its own time is measured on the clock of the tool's click.
@@ -97,7 +96,7 @@ void GraphicalButton::mouseReleaseEvent(QMouseEvent* event)
     if (at - pressedAt_ <= InstantMs) {
         toolButton_ = MouseButtonCode(event->button());
         toolClickAt_ = at;
-        keysAtToolClick_ = keyPresses;
+        keysAtToolClick_ = keyPresses();
         sinceToolClick_.start();
     }
     if (pressIgnored_)

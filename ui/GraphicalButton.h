@@ -24,8 +24,6 @@ public:
     void SetSecondAction(const QString& name) { secondAction_ = name; }
     // Pressed by an assistive tool as the mouse presses it: the left button clicks too.
     void PressWith(std::int16_t Button);
-    // Told of every key press the program gets, whatever it is meant for.
-    static void KeyPressed();
 
 signals:
     void Click();
@@ -42,6 +40,8 @@ protected:
 
 private:
     bool repeatsToolClick(std::int16_t Button, qint64 at) const;
+    // Key presses its window has had: a key pressed after a click begins another gesture.
+    std::uint64_t keyPresses() const;
 
     LazyPixmap picture_;
     bool hovered_ = false;
