@@ -73,22 +73,20 @@ void frmStul::OhlasSazku()
     platform.announcer.Say(QStringLiteral("Sázka %1. V peněžence %2.").arg(Kc(Sazka), Kc(Penezenka)));
 }
 
-// The computer draws every 800 ms, and a voice needs about two of them for a card: a card is said
-// at most every other tick, the cards between go with the next message. A card after which the
-// computer may stand waits for the outcome, which then goes first and is heard at once.
+// The computer draws every 800 ms, and a voice needs about two of them for a message: its cards are
+// said by name alone, at most every other tick, the cards between with the next. A card after
+// which it may stand waits for the outcome, which then goes first and is heard at once; the
+// outcome tells the points.
 void frmStul::OhlasKartu_PC()
 {
     KartyKOhlaseni_PC << NazevHodnosti(Hra().PosledniKarta());
     if (std::exchange(MluvilMinule_PC, false) || Hra().TahPCMoznaKonci())
         return;
-    const QString karty = KartyKOhlaseni_PC.join(QStringLiteral(", "));
-    const bool jedinaKarta = Hra().PocetPCKaret() == 1;
+    QString karty = KartyKOhlaseni_PC.join(QStringLiteral(", "));
+    const bool prvni = Hra().PocetPCKaret() == KartyKOhlaseni_PC.size();
     KartyKOhlaseni_PC.clear();
     MluvilMinule_PC = true;
-    if (jedinaKarta)
-        platform.announcer.Say(QStringLiteral("Počítač: %1.").arg(karty));
-    else
-        platform.announcer.Say(QStringLiteral("%1, %2.").arg(karty.at(0).toUpper() + karty.mid(1)).arg(Hra().UkazBody_PC()));
+    platform.announcer.Say(prvni ? QStringLiteral("Počítač: %1.").arg(karty) : karty.replace(0, 1, karty.at(0).toUpper()) + u'.');
 }
 
 void frmStul::OhlasVracenouSedmu_PC()
