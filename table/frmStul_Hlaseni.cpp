@@ -41,8 +41,8 @@ QString PenezenkaANabidka()
     for (const std::int32_t hodnota : HodnotaBankovky)
         if (Penezenka >= hodnota)
             nejvetsi = hodnota;
-    const QString nabidka
-        = nejvetsi > 0 ? QStringLiteral(", bankovky do %1.").arg(Kc(nejvetsi)) : QStringLiteral(", na bankovku nemáte.");
+    const QString nabidka = nejvetsi > 0 ? QStringLiteral(", bankovky do %1.").arg(Kc(nejvetsi))
+                                         : QStringLiteral(", na bankovku nemáte.");
     return QStringLiteral("V peněžence %1").arg(Kc(Penezenka)) + nabidka;
 }
 } // namespace
@@ -86,7 +86,8 @@ void frmStul::OhlasKartu_PC()
     const bool prvni = Hra().PocetPCKaret() == KartyKOhlaseni_PC.size();
     KartyKOhlaseni_PC.clear();
     MluvilMinule_PC = true;
-    platform.announcer.Say(prvni ? QStringLiteral("Počítač: %1.").arg(karty) : karty.replace(0, 1, karty.at(0).toUpper()) + u'.');
+    platform.announcer.Say(
+        prvni ? QStringLiteral("Počítač: %1.").arg(karty) : karty.replace(0, 1, karty.at(0).toUpper()) + u'.');
 }
 
 void frmStul::OhlasVracenouSedmu_PC()
@@ -113,4 +114,3 @@ void frmStul::OhlasVysledek(Vitez vitez)
     zprava += Penezenka < 1 ? QStringLiteral("Vše jste prohrál.") : PenezenkaANabidka();
     platform.announcer.Say(zprava);
 }
-

@@ -13,11 +13,8 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <array>
 #include <iostream>
 #include <memory>
-#include <vector>
 
 TEST(ScreenReader, ABlindPlayerHearsAWholeGameFromTheDealToThePayOut)
 {
@@ -26,8 +23,7 @@ TEST(ScreenReader, ABlindPlayerHearsAWholeGameFromTheDealToThePayOut)
             GTEST_SKIP() << needed << " is not installed";
     QTemporaryDir home;
     const auto at = [&](const QString& path) { return home.filePath(path); };
-    // The voice writes each utterance as a line, with the time it began, and takes as long as the
-    // desktop's Czech voice at its usual rate would; sound goes nowhere. Orca will not start while
+    // The voice writes each utterance as a line, and sound goes nowhere. Orca will not start while
     // another Orca of the same user runs anywhere on the machine, which it asks pgrep: this pgrep
     // finds none, so that test runs side by side have one each.
     const QString speechd = QStringLiteral(".config/speech-dispatcher/");
@@ -35,8 +31,9 @@ TEST(ScreenReader, ABlindPlayerHearsAWholeGameFromTheDealToThePayOut)
              { speechd + "speechd.conf",
                  "AudioOutputMethod alsa\nAddModule recorder sd_generic recorder.conf\nDefaultModule recorder" },
              { speechd + "modules/recorder.conf",
-                 "GenericExecuteSynth \"" + at("bin/say") + " \\'$DATA\\'\"\nGenericLanguage cs czech utf-8\n"
-                 "AddVoice cs male1 recorder" },
+                 "GenericExecuteSynth \"" + at("bin/say")
+                     + " \\'$DATA\\'\"\nGenericLanguage cs czech utf-8\n"
+                       "AddVoice cs male1 recorder" },
              { "bin/say",
                  "#!/bin/sh\nprintf '%s\\n' \"$1\" >> " + at("said") + "\nprintf '%s %s\\n' $(date +%s%3N) \"$1\" >> "
                      + at("timed") + "\nsleep $(espeak-ng -v cs --stdout \"$1\" | wc -c | awk '{print $1 / 44100}')" },
@@ -71,38 +68,34 @@ TEST(ScreenReader, ABlindPlayerHearsAWholeGameFromTheDealToThePayOut)
     };
     ASSERT_TRUE(waitUntil(Patience, [&] { return transcript().contains("Čtečka obrazovky zapnuta"); }));
     env.insert("QT_QPA_PLATFORM", "xcb");
-    const auto ixa = std::make_unique<Child>(IXA_BINARY, QStringList { "11" }, env, at("errors"));
+    // Qt's leak of a key whose window is gone is told apart only by full stacks (tests/lsan.supp).
+    env.insert("ASAN_OPTIONS", env.value("ASAN_OPTIONS") + ":fast_unwind_on_malloc=0");
+    const auto ixa = start(IXA_BINARY, "11");
 
     // Each key is pressed once what the last one brought is heard: a key cuts short what is still
-    // to be said. Orca reviews the screen line by line (KP_), up from the focus, then down. Ten
-    // stands: the outcome of each is heard within 1.5 s of the bank's last card, which the table
-    // shows a tick of the bank's timer after each card before it; the first is said at once.
-    const std::array<const char*, 2> stand[] = { { "alt+r", "Vaše karta: \\S+ \\S+\\. Máte \\d+ bod\\S*\\. Sázejte !" },
-        { "1", "Sázka 200 Kč\\. V peněžence \\d+ Kč\\." }, { "Delete", "Vaše karta: \\S+ \\S+\\. Máte (dvě esa, )?\\d+ bod" },
-        { "alt+d", "Vyhrál (jste|počítač), [^.]+\\. (Počítač: [^.]+\\. )?(V peněžence \\d+ Kč, bankovky do \\d+ Kč|Vše)" } };
-    std::vector<std::array<const char*, 2>> game = { { "", "Ixa rám\\. V peněžence 1100 Kč, bankovky do 1000 Kč\\. "
-                                                           "Pravidla hry.* F1 ! Rozdej karty tlačítko\\." },
-        stand[0], { "Delete", "Nejprve sázejte !" } };
-    for (int i = 0; i < 10; ++i)
-        game.insert(game.end(), std::begin(stand) + (i == 0), std::end(stand));
-    game.insert(game.end(), { { "", "Rozdej karty tlačítko" },
+    // to be said. Orca reviews the screen line by line (KP_), up from the focus, then down.
+    // Ten stands, each with a refusal; the voice is as slow as the desktop's at its usual rate.
+    const std::pair<const char*, const char*> game[] = {
+        { "", "Ixa rám\\. V peněžence 1100 Kč.* F1 ! Rozdej karty tlačítko\\." },
+        { "alt+r", "Vaše karta: \\S+ \\S+\\. Máte \\d+ bod" }, { "Delete", "Nejprve sázejte !" },
+        { "1", "Sázka 200 Kč\\. V peněžence \\d+ Kč\\." },
+        { "Delete", "Vaše karta: \\S+ \\S+\\. Máte (dvě esa, )?\\d+ bod" },
+        { "alt+d", "Vyhrál (jste|počítač), [^.]+\\. (Počítač: [^.]+\\. )?(V peněžence|Vše)" },
+        { "", "Rozdej karty tlačítko" },
         { "KP_Home", "Vaše karta: \\S+ \\S+.*Body pro Vás: \\d+.*Karta počítače: \\S+ \\S+.*Body pro počítač: \\d+" },
         { "KP_Page_Up", "Sázka: 0 Kč Obsah Vaší peněženky: \\d+ Kč" }, { "F1", "O aplikaci\\. OK tlačítko\\." },
         { "alt+p", "Hrajete proti počítači, který drží bank\\." }, { "Return", "Ixa rám\\. Rozdej karty tlačítko\\." },
         { "Insert+KP_Enter Insert+KP_Enter", "Vyhrál [^!]* Kč\\. stavová-lišta" },
         { "alt+k", "Opravdu mám vyplatit výhru \\? Ano tlačítko\\." },
-        { "Return", "Vyplaceno \\d+ Kč\\. Hru ukončí kterákoli klávesa nebo kliknutí myší\\." } });
-    const auto utterances = [&] {
-        QFile file(at("timed"));
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts) : QStringList();
+        { "Return", "Vyplaceno \\d+ Kč\\. Hru ukončí kterákoli klávesa nebo kliknutí myší\\." }
     };
     QRegularExpressionMatch match;
     QStringList delays;
-    for (const auto& [key, words] : game) {
+    for (std::size_t step = 0; step < std::size(game); ++step) {
+        const auto& [key, words] = game[step];
         const QRegularExpression said(QString::fromUtf8(words));
         const qsizetype heard = match.capturedEnd() < 0 ? 0 : match.capturedEnd();
         const bool byLine = QByteArray(key).startsWith("KP_");
-        const qsizetype before = utterances().size();
         for (int line = 0; *key && line < (byLine ? 20 : 1) && !said.match(transcript(), heard).hasMatch(); ++line) {
             const qsizetype before = transcript().size();
             xdotool(QStringLiteral("key ") + key);
@@ -112,28 +105,27 @@ TEST(ScreenReader, ABlindPlayerHearsAWholeGameFromTheDealToThePayOut)
             << words << " not heard after: " << transcript().mid(heard).toStdString();
         if (QByteArray(key) != "alt+d")
             continue;
-        // The bank's cards, said or still to be said after the outcome, and the outcome's start.
-        const QStringList turn = utterances().mid(before);
-        const QRegularExpression card("\\b(eso|král|svršek|spodek|desítka|devítka|osma|sedma)\\b", QRegularExpression::CaseInsensitiveOption);
-        const auto outcome = std::find_if(turn.begin(), turn.end(), [](const QString& u) { return u.contains("Vyhrál"); });
-        ASSERT_NE(outcome, turn.end());
-        const qint64 lastCard
-            = turn.filter("Počítač: ").first().section(' ', 0, 0).toLongLong()
-            + frmStulDesign::TahIntervalMs * (turn.join(' ').count(card) - 1);
-        delays << QString::number(outcome->section(' ', 0, 0).toLongLong() - lastCard);
+        // The bank's cards come a tick apart from the first, said at once; the last after the outcome.
+        QFile timed(at("timed"));
+        const QStringList lines
+            = timed.open(QIODevice::ReadOnly) ? QString::fromUtf8(timed.readAll()).split('\n') : QStringList();
+        const QStringList turn = lines.mid(lines.lastIndexOf(QRegularExpression(".*Máte.*")));
+        const auto began = [&](const char* text) { return turn.filter(text).value(0).section(' ', 0, 0).toLongLong(); };
+        const QRegularExpression card("(?i)\\b(eso|král|svršek|spodek|desítka|devítka|osma|sedma)\\b");
+        delays << QString::number(
+            began("Vyhrál") - began("Počítač: ") - frmStulDesign::TahIntervalMs * (turn.join(' ').count(card) - 1));
         EXPECT_LE(delays.last().toLongLong(), 1500) << turn.join('\n').toStdString();
+        if (delays.size() < 10)
+            step = 0;
     }
-    std::cout << "Outcomes heard after the bank's last card (ms): " << delays.join(' ').toStdString() << '\n'
-              << utterances().join('\n').toStdString() << std::endl;
+    std::cout << "Outcomes heard after the bank's last card (ms): " << delays.join(' ').toStdString() << std::endl;
     // The review reads the points and the purse just told, and the pay-out pays that purse.
     EXPECT_TRUE(transcript().contains(
-        QRegularExpression("Máte (?:dvě esa, )?(\\d+) bod(?!.*Máte (?:dvě esa, )?\\d).*V peněžence (\\d+) Kč, bankovky do \\d+ Kč\\. Rozdej"
+        QRegularExpression("Máte (?:dvě esa, )?(\\d+) bod(?!.*Máte (?:dvě esa, )?\\d).*V peněžence (\\d+) Kč.+?Rozdej"
                            ".*Body pro Vás: \\1\\b.*peněženky: \\2 Kč.*Vyplaceno \\2 Kč")))
         << transcript().toStdString();
     xdotool("mousemove 512 384 click 1");
     EXPECT_TRUE(ixa->process().waitForFinished(Patience) && ixa->process().exitCode() == 0) << "a click ends the game";
-    QFile errors(at("errors"));
-    std::cout << (errors.open(QIODevice::ReadOnly) ? errors.readAll().toStdString() : std::string());
 
     // The displays send their new values to the reader too, which a table played in the tests'
     // own process shows on this bus.
