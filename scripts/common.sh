@@ -19,7 +19,7 @@ IXA_PACKAGES=(
   libgtest-dev libgmock-dev
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth xdotool openbox imagemagick locales pkg-config libxcb1-dev
-  weston qt6-wayland dbus-daemon at-spi2-core orca speech-dispatcher
+  weston qt6-wayland dbus-daemon at-spi2-core orca speech-dispatcher espeak-ng
   desktop-file-utils appstream man-db binutils
   clang libclang-rt-14-dev
 )

@@ -93,6 +93,7 @@ public:
 private:
     GraphicalButton* button() const { return static_cast<GraphicalButton*>(widget()); }
 };
+
 // The handler a quiet change stands in for; nullptr is the platform's own.
 QAccessible::UpdateHandler outerHandler = nullptr;
 
