@@ -13,7 +13,6 @@
 
 #include <gtest/gtest.h>
 
-#include <iostream>
 #include <memory>
 
 TEST(ScreenReader, ABlindPlayerHearsAWholeGameFromTheDealToThePayOut)
@@ -118,7 +117,6 @@ TEST(ScreenReader, ABlindPlayerHearsAWholeGameFromTheDealToThePayOut)
         if (delays.size() < 10)
             step = 0;
     }
-    std::cout << "Outcomes heard after the bank's last card (ms): " << delays.join(' ').toStdString() << std::endl;
     // The review reads the points and the purse just told, and the pay-out pays that purse.
     EXPECT_TRUE(transcript().contains(
         QRegularExpression("Máte (?:dvě esa, )?(\\d+) bod(?!.*Máte (?:dvě esa, )?\\d).*V peněžence (\\d+) Kč.+?Rozdej"
