@@ -37,3 +37,10 @@ QString NazevKarty(std::int16_t cislo)
     return QString::fromUtf16(Barvy[static_cast<std::size_t>(cislo / KaretVBarve)]) + Koncovky[hodnost.rod] + u' '
         + QString::fromUtf16(hodnost.nazev);
 }
+
+QString NazevHodnosti(std::int16_t cislo)
+{
+    if (cislo < 0 || cislo >= PocetKaret)
+        return QString();
+    return QString::fromUtf16(Hodnosti[static_cast<std::size_t>(cislo % KaretVBarve)].nazev);
+}

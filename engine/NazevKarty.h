@@ -6,3 +6,5 @@
 #include <cstdint>
 
 QString NazevKarty(std::int16_t cislo);
+// The rank alone, "eso", "sedma": all that counts of the computer's cards.
+QString NazevHodnosti(std::int16_t cislo);

@@ -121,6 +121,14 @@ clsHra21::TahPC clsHra21::TahPocitace()
     return tah;
 }
 
+bool clsHra21::TahPCMoznaKonci() const
+{
+    for (const std::int16_t T : { 17, 18 })
+        if (RozhodniTahPC(UkazBody_PC(), PocetPCKaret(), PosledniHodnota_PC(), T) != TahPC::Snima)
+            return true;
+    return false;
+}
+
 void clsHra21::UkazKartu(const QString& cija)
 {
     const int W = stul_.cmdRub.Width();

@@ -4,6 +4,7 @@
 
 #include "history/History.h"
 #include "history/Penezenka.h"
+#include "ui/Accessible.h"
 
 frmStul::frmStul(Platform& platform_)
     : frmStulDesign(platform_)
@@ -50,6 +51,7 @@ void frmStul::Form_Load()
     tmrZmiz->SetEnabled(true);
     cmdRozdej->SetFocus();
     ZviditelniBankovky();
+    OhlasZacatek();
 }
 
 void frmStul::cmdRozdej_Click()
@@ -57,9 +59,11 @@ void frmStul::cmdRozdej_Click()
     cmdRub->SetVisible(true);
     Hra().Zamichej();
     Hra().Snimam_JA();
+    lblSazka->SetCaption(QStringLiteral("Sázejte !"));
+    // Said before the focus leaves the disabled button, so that the card comes ahead of the note
+    // the focus lands on.
     OhlasKartu_JA();
     cmdRozdej->SetEnabled(false);
-    lblSazka->SetCaption(QStringLiteral("Sázejte !"));
     HracNaTahu = true;
 }
 
@@ -72,6 +76,8 @@ void frmStul::cmdRub_Click()
     if (Hra().PocetMychKaret() == 0 || Sazka > 0) {
         Hra().Snimam_JA();
         OhlasKartu_JA();
+    } else {
+        platform.announcer.Say(QStringLiteral("Nejprve sázejte !"));
     }
     if (Hra().PocetMychKaret() == 2) {
         cmdDost->SetEnabled(true);
@@ -92,14 +98,15 @@ void frmStul::picKarta_Click(std::int16_t)
 void frmStul::cmdDost_Click()
 {
     HracNaTahu = false;
-    HlasZbyvaMs = 0;
+    MluvilMinule_PC = false;
     tmrTah->SetEnabled(true);
-    cmdDost->SetEnabled(false);
+    // The focus passes to a banknote, which does nothing in the computer's turn: a screen reader
+    // is not told, and reads the computer's cards without it.
+    Accessible::WithoutFocusNews([this] { cmdDost->SetEnabled(false); });
 }
 
 void frmStul::tmrTah_Timer()
 {
-    HlasZbyvaMs -= tmrTah->Interval();
     switch (Hra().TahPocitace()) {
     case clsHra21::TahPC::Snima: OhlasKartu_PC(); break;
     case clsHra21::TahPC::Stoji: VyhodnotVyhru(); break;

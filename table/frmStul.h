@@ -52,13 +52,13 @@ private:
     void cmdKonec_Click();
 
     // What a player who does not see the table hears
+    void OhlasZacatek();
     void OhlasKartu_JA();
     void OhlasVracenouSedmu_JA();
     void OhlasSazku();
     void OhlasKartu_PC();
     void OhlasVracenouSedmu_PC();
     void OhlasVysledek(Vitez vitez);
-    QString NeohlaseneKarty_PC();
 
     // Opens a modal window with the computer's turn paused; the turn goes on where it stood
     // once the window is gone.
@@ -68,9 +68,9 @@ private:
     bool HracNaTahu = false;
     std::int32_t Sazka = 0;
 
-    // The computer's cards not yet read out with its points after the last of them, and how long
-    // the last message about them still takes.
+    // The computer's cards not yet read out, whether its last message was said at the last tick,
+    // and whether it gave a seven back: read out after the outcome.
     QStringList KartyKOhlaseni_PC;
-    std::int16_t BodyKOhlaseni_PC = 0;
-    int HlasZbyvaMs = 0;
+    bool MluvilMinule_PC = false;
+    bool VratilSedmu_PC = false;
 };

@@ -15,6 +15,15 @@ void frmStul::Form_KeyDown(std::int16_t KeyCode, std::int16_t Shift)
         cmdRub_Click();
         return;
     }
+    // The buttons' own shortcuts reach this only while the button is disabled.
+    if (Shift == ShiftMask::Alt && KeyCode == 'R' && tmrTah->Enabled()) {
+        platform.announcer.Say(QStringLiteral("Počkejte, hraje počítač."));
+        return;
+    }
+    if (Shift == ShiftMask::Alt && KeyCode == 'D' && HracNaTahu && Hra().PocetMychKaret() < 2) {
+        platform.announcer.Say(QStringLiteral("Stát lze až se dvěma kartami."));
+        return;
+    }
     if (KeyCode == KeyCodes::Digit7) {
         picKarta_Click(0);
         return;

@@ -29,10 +29,16 @@ void frmStul::cmdBankovka_MouseDown(std::int16_t Index, std::int16_t Button, std
         if (kryto && vyplatitelne) {
             Sazka += 2 * r;
             Penezenka -= r;
+        } else if (!kryto) {
+            platform.announcer.Say(QStringLiteral("Na %1 Kč nemáte, v peněžence %2 Kč.").arg(r).arg(Penezenka));
+        } else {
+            platform.announcer.Say(QStringLiteral("Sázku o %1 Kč vyšší by nešlo vyplatit.").arg(r));
         }
     } else if (Sazka >= 2 * std::int64_t { r }) {
         Sazka -= 2 * r;
         Penezenka += r;
+    } else {
+        platform.announcer.Say(QStringLiteral("%1 Kč nemáte vsazeno.").arg(r));
     }
     ZobrazDispleje();
     if (Sazka != predtim)

@@ -2,6 +2,7 @@
 // speaking Czech through a silent voice that writes down what it says; and the displays' values as
 // the accessibility bus carries them.
 #include "ChildProcess.h"
+#include "ui/frmStulDesign.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -16,7 +17,7 @@
 
 TEST(ScreenReader, ABlindPlayerHearsAWholeGameFromTheDealToThePayOut)
 {
-    for (const char* needed : { "Xvfb", "openbox", "xdotool", "dbus-daemon", "speech-dispatcher", "orca" })
+    for (const char* needed : { "Xvfb", "openbox", "xdotool", "dbus-daemon", "speech-dispatcher", "orca", "espeak-ng" })
         if (tool(needed).isEmpty())
             GTEST_SKIP() << needed << " is not installed";
     QTemporaryDir home;
@@ -29,8 +30,12 @@ TEST(ScreenReader, ABlindPlayerHearsAWholeGameFromTheDealToThePayOut)
              { speechd + "speechd.conf",
                  "AudioOutputMethod alsa\nAddModule recorder sd_generic recorder.conf\nDefaultModule recorder" },
              { speechd + "modules/recorder.conf",
-                 "GenericExecuteSynth \"printf '%s\\\\n' \\'$DATA\\' >> " + at("said")
-                     + "\"\nGenericLanguage cs czech utf-8\nAddVoice cs male1 recorder" },
+                 "GenericExecuteSynth \"" + at("bin/say")
+                     + " \\'$DATA\\'\"\nGenericLanguage cs czech utf-8\n"
+                       "AddVoice cs male1 recorder" },
+             { "bin/say",
+                 "#!/bin/sh\nprintf '%s\\n' \"$1\" >> " + at("said") + "\nprintf '%s %s\\n' $(date +%s%3N) \"$1\" >> "
+                     + at("timed") + "\nsleep $(espeak-ng -v cs --stdout \"$1\" | wc -c | awk '{print $1 / 44100}')" },
              { "bin/pgrep", "#!/bin/sh\nexit 1" } }) {
         QDir().mkpath(QFileInfo(at(path)).path());
         QFile file(at(path));
@@ -61,31 +66,40 @@ TEST(ScreenReader, ABlindPlayerHearsAWholeGameFromTheDealToThePayOut)
         return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).simplified() : QString();
     };
     ASSERT_TRUE(waitUntil(Patience, [&] { return transcript().contains("Čtečka obrazovky zapnuta"); }));
-    // Qt's accessibility bridge holds each key back until the screen reader has seen it, and loses
-    // it when its window is gone by then (a key that closes a window): a leak of Qt's own.
-    env.insert("ASAN_OPTIONS", "detect_leaks=0");
     env.insert("QT_QPA_PLATFORM", "xcb");
-    const auto ixa = start(IXA_BINARY);
+    // Qt's leak of a key whose window is gone is told apart only by full stacks (tests/lsan.supp).
+    env.insert("ASAN_OPTIONS", env.value("ASAN_OPTIONS") + ":fast_unwind_on_malloc=0");
+    const auto ixa = start(IXA_BINARY, "11");
 
     // Each key is pressed once what the last one brought is heard: a key cuts short what is still
     // to be said. Orca reviews the screen line by line (KP_), up from the focus, then down.
-    const std::pair<const char*, const char*> game[] = { { "", "Ixa\\. Rozdej karty tlačítko\\." },
-        { "alt+r", "Vaše karta: \\S+ \\S+\\. Máte \\d+ bod" }, { "1", "Sázka 200 Kč\\. V peněžence 900 Kč\\." },
+    // Ten stands, each with a refusal; the voice is as slow as the desktop's at its usual rate.
+    const std::pair<const char*, const char*> game[] = {
+        { "", "Ixa rám\\. V peněžence 1100 Kč.* F1 ! Rozdej karty tlačítko\\." },
+        { "alt+r", "Vaše karta: \\S+ \\S+\\. Máte \\d+ bod" }, { "Delete", "Nejprve sázejte !" },
+        { "1", "Sázka 200 Kč\\. V peněžence \\d+ Kč\\." },
         // Orca's own click on the focused note, in its review of the screen, stakes it once.
-        { "KP_Begin", "100" }, { "KP_Divide", "Sázka 400 Kč\\. V peněžence 800 Kč\\." },
+        { "KP_Begin", "100" }, { "KP_Divide", "Sázka 400 Kč\\. V peněžence \\d+ Kč\\." },
         { "Delete", "Vaše karta: \\S+ \\S+\\. Máte (dvě esa, )?\\d+ bod" },
-        { "alt+d", "Počítač: (\\S+ \\S+, )+\\d+ bod" },
-        { "", "Vyhrál (jste|počítač)\\. V peněžence \\d+ Kč\\. Rozdej karty tlačítko" },
+        { "alt+d", "Vyhrál (jste|počítač), [^.]+\\. (Počítač: [^.]+\\. )?(V peněžence|Vše)" },
+        { "", "Rozdej karty tlačítko" },
         { "KP_Home", "Vaše karta: \\S+ \\S+.*Body pro Vás: \\d+.*Karta počítače: \\S+ \\S+.*Body pro počítač: \\d+" },
         { "KP_Page_Up", "Sázka: 0 Kč Obsah Vaší peněženky: \\d+ Kč" },
         { "F1", "O aplikaci dialog .*Karetní hra .* OK tlačítko\\." },
         { "alt+p", "Hrajete proti počítači, který drží bank\\." },
-        { "alt+s", "Změny obsahu Vaší peněženky\\. Odehraných her: 1, vyhraných [01], prohraných [01]\\. V peněžence" },
-        { "Escape", "O aplikaci" }, { "Return", "Ixa\\. Rozdej karty tlačítko\\." },
+        { "alt+s", "Změny obsahu Vaší peněženky\\. Odehraných her: 10, vyhraných \\d+, prohraných \\d+\\. V peněžence" },
+        { "Escape", "O aplikaci" }, { "Return", "Ixa rám\\. Rozdej karty tlačítko\\." },
+        { "Insert+KP_Enter Insert+KP_Enter", "Vyhrál [^!]* Kč\\. stavová-lišta" },
         { "alt+k", "Opravdu mám vyplatit výhru \\? Ano tlačítko\\." },
-        { "Return", "Vyplaceno \\d+ Kč\\. Hru ukončí kterákoli klávesa nebo kliknutí myší\\." } };
+        { "Return", "Vyplaceno \\d+ Kč\\. Hru ukončí kterákoli klávesa nebo kliknutí myší\\." }
+    };
     QRegularExpressionMatch match;
-    for (const auto& [key, words] : game) {
+    QStringList delays;
+    for (std::size_t step = 0; step < std::size(game); ++step) {
+        const auto& [key, words] = game[step];
+        // The screen review's click is tried in the first game: the purse still lasts ten.
+        if (!delays.isEmpty() && (QByteArray(key) == "KP_Begin" || QByteArray(key) == "KP_Divide"))
+            continue;
         const QRegularExpression said(QString::fromUtf8(words));
         const qsizetype heard = match.capturedEnd() < 0 ? 0 : match.capturedEnd();
         const bool byLine = QByteArray(key).startsWith("KP_") && QByteArray(key) != "KP_Divide";
@@ -96,11 +110,25 @@ TEST(ScreenReader, ABlindPlayerHearsAWholeGameFromTheDealToThePayOut)
         }
         ASSERT_TRUE(waitUntil(Patience, [&] { return (match = said.match(transcript(), heard)).hasMatch(); }))
             << words << " not heard after: " << transcript().mid(heard).toStdString();
+        if (QByteArray(key) != "alt+d")
+            continue;
+        // The bank's cards come a tick apart from the first, said at once; the last after the outcome.
+        QFile timed(at("timed"));
+        const QStringList lines
+            = timed.open(QIODevice::ReadOnly) ? QString::fromUtf8(timed.readAll()).split('\n') : QStringList();
+        const QStringList turn = lines.mid(lines.lastIndexOf(QRegularExpression(".*Máte.*")));
+        const auto began = [&](const char* text) { return turn.filter(text).value(0).section(' ', 0, 0).toLongLong(); };
+        const QRegularExpression card("(?i)\\b(eso|král|svršek|spodek|desítka|devítka|osma|sedma)\\b");
+        delays << QString::number(
+            began("Vyhrál") - began("Počítač: ") - frmStulDesign::TahIntervalMs * (turn.join(' ').count(card) - 1));
+        EXPECT_LE(delays.last().toLongLong(), 1500) << turn.join('\n').toStdString();
+        if (delays.size() < 10)
+            step = 0;
     }
     EXPECT_FALSE(transcript().contains("Sázka 600")) << transcript().toStdString();
     // The review reads the points and the purse just told, and the pay-out pays that purse.
     EXPECT_TRUE(transcript().contains(
-        QRegularExpression("Máte (?:dvě esa, )?(\\d+) bod(?!.*Máte (?:dvě esa, )?\\d).*V peněžence (\\d+) Kč\\. Rozdej"
+        QRegularExpression("Máte (?:dvě esa, )?(\\d+) bod(?!.*Máte (?:dvě esa, )?\\d).*V peněžence (\\d+) Kč.+?Rozdej"
                            ".*Body pro Vás: \\1\\b.*peněženky: \\2 Kč.*Vyplaceno \\2 Kč")))
         << transcript().toStdString();
     xdotool("mousemove 512 384 click 1");
@@ -108,7 +136,6 @@ TEST(ScreenReader, ABlindPlayerHearsAWholeGameFromTheDealToThePayOut)
 
     // The displays send their new values to the reader too, which a table played in the tests'
     // own process shows on this bus.
-    env.insert("ASAN_OPTIONS", qEnvironmentVariable("ASAN_OPTIONS"));
     env.insert("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
     env.insert("IXA_ACCESSIBILITY_BUS", "1");
     QProcess table;

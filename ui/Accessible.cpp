@@ -9,6 +9,8 @@
 #include <QAccessibleValueChangeEvent>
 #include <QAccessibleWidget>
 
+#include <utility>
+
 namespace {
 // An amount is read out as a number; "Sázejte !" as what it says.
 QVariant valueOf(const QString& shown)
@@ -80,6 +82,23 @@ public:
 private:
     GraphicalButton* button() const { return static_cast<GraphicalButton*>(widget()); }
 };
+
+// The handler a quiet change stands in for; nullptr is the platform's own.
+QAccessible::UpdateHandler outerHandler = nullptr;
+
+void passAllButFocus(QAccessibleEvent* event)
+{
+    if (event->type() == QAccessible::Focus)
+        return;
+    if (outerHandler) {
+        outerHandler(event);
+        return;
+    }
+    // Qt hands an event to the platform only while no handler is installed.
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(passAllButFocus);
+}
 } // namespace
 
 namespace Accessible {
@@ -88,6 +107,9 @@ QAccessibleInterface* Interface(const QString& className, QObject* object)
 {
     if (className == QLatin1String("Label"))
         return new LabelInterface(static_cast<Label*>(object));
+    // The table is the main window, where a screen reader looks for the status bar.
+    if (className == QLatin1String("frmStulDesign"))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
     if (className == QLatin1String("QWidget"))
         return Announcer::Interface(object);
     if (className == QLatin1String("GraphicalButton"))
@@ -107,6 +129,13 @@ void ValueChanged(QObject* display, const QString& shown)
     // The name holds the amount too: a screen reader that keeps names must read the new one.
     QAccessibleEvent renamed(display, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&renamed);
+}
+
+void WithoutFocusNews(const std::function<void()>& change)
+{
+    outerHandler = QAccessible::installUpdateHandler(passAllButFocus);
+    change();
+    QAccessible::installUpdateHandler(std::exchange(outerHandler, nullptr));
 }
 
 } // namespace Accessible

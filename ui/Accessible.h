@@ -3,6 +3,8 @@
 // picture buttons with the actions the mouse has on them.
 #pragma once
 
+#include <functional>
+
 class QAccessibleInterface;
 class QObject;
 class QString;
@@ -12,4 +14,6 @@ namespace Accessible {
 QAccessibleInterface* Interface(const QString& className, QObject* object);
 // Tells a screen reader that a display now shows another amount.
 void ValueChanged(QObject* display, const QString& shown);
+// Makes a change whose move of the focus a screen reader is not told of; everything else it is.
+void WithoutFocusNews(const std::function<void()>& change);
 } // namespace Accessible

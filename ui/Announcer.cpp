@@ -10,16 +10,15 @@
 
 namespace {
 // A screen reader speaks a notification that comes into view, once, and reads nothing else of it.
-// Its own word for the role is left out when the notification lies in a status bar.
+// Its own word for the role is left out when the notification lies in a status bar. A key press
+// cuts short what it still had to say: the status bar is named after the last message, which the
+// screen reader's command that reads the status bar says again.
 const QString StatusBarName = QStringLiteral("ixa-status-bar");
 const QString MessageName = QStringLiteral("ixa-message");
 
 // A screen reader reads a message when it gets to it, which may be after the next message: each
 // message keeps a widget of its own for a while, so that none is read with another's words.
 constexpr int MessagesKept = 8;
-
-// At the usual pace of Czech speech, pauses included.
-constexpr int MsPerCharacter = 75;
 
 QWidget* activeWindowOnScreen()
 {
@@ -70,6 +69,7 @@ void Announcer::sayFrom(QWidget* window, const QString& text)
         bar->setGeometry(0, 0, 0, 0);
         bar->show();
     }
+    bar->setAccessibleName(text);
     QWidget* message = nullptr;
     const QObjectList& kept = bar->children();
     if (kept.size() < MessagesKept) {
@@ -84,11 +84,6 @@ void Announcer::sayFrom(QWidget* window, const QString& text)
     }
     message->setAccessibleName(text);
     message->show();
-}
-
-int Announcer::SpeakingMs(const QString& text)
-{
-    return static_cast<int>(text.size()) * MsPerCharacter;
 }
 
 QAccessibleInterface* Announcer::Interface(QObject* object)

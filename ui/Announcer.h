@@ -18,9 +18,6 @@ public:
     // reader listening, nothing is said.
     void Say(const QString& text);
 
-    // About how long a screen reader takes to read the message out at its usual pace.
-    static int SpeakingMs(const QString& text);
-
     // Every message as it is said, also without a screen reader.
     std::function<void(const QString&)> OnSay;
 
