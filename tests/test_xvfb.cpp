@@ -1,11 +1,13 @@
 // The real program on a real X server, seen as a player sees it: started, looked at, closed.
 #include "ChildProcess.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QImage>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -20,6 +22,7 @@
 #endif
 
 #include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <string>
@@ -357,6 +360,24 @@ TEST_F(RealProgram, AWholeGameCanBePlayedWithTheMouse)
     const QPoint rozdej(W - 318 + 60, H - 123 + 16), dost(W - 318 + 60, H - 82 + 16), deck(W - 318 + 60, H - 231);
     const QPoint note100(W - 190 + 80, H - 89);
     const QRect stake = StakeDisplay(area);
+
+    // Resting on Konec, the pointer brings up its tooltip by it: a line as wide as the tooltip's
+    // text, written on the tooltips' pale yellow.
+    xdotool({ QStringLiteral("mousemove"), QStringLiteral("--window"), window, QString::number(W - 28),
+        QStringLiteral("20") });
+    const int text = QFontMetrics(QApplication::font()).horizontalAdvance(QStringLiteral("Vyplatí výhru a ukončí hru"));
+    QRect pale, ink;
+    EXPECT_TRUE(waitUntil(Patience, [&] {
+        const QImage screen = Screenshot();
+        pale = ink = QRect();
+        for (int y = area.top(); y < area.top() + 80; ++y)
+            for (int x = area.right() - 400; x <= area.right(); ++x)
+                pale |= screen.pixel(x, y) == qRgb(255, 255, 220) ? QRect(x, y, 1, 1) : QRect();
+        for (int y = pale.top(); y <= pale.bottom(); ++y)
+            for (int x = pale.left(); x <= pale.right(); ++x)
+                ink |= qGray(screen.pixel(x, y)) < 100 ? QRect(x, y, 1, 1) : QRect();
+        return std::abs(ink.width() - text) <= 4;
+    })) << "Konec's tooltip should show; writing " << ink.width() << " pixels wide, its text " << text;
     const QRect playersRow(area.left() + 8, area.top() + H / 2 + 33, 120, 200);
     const QRect computersRow(area.left() + 8, area.top() + 41, 120, 200);
 
