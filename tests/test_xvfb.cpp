@@ -13,7 +13,6 @@
 #include <QProcessEnvironment>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -27,6 +26,8 @@
 #include <memory>
 #include <string>
 #include <utility>
+
+#include <signal.h>
 
 namespace {
 
@@ -70,6 +71,16 @@ int yellowIn(const QImage& screen, QRect region)
         for (int x = region.left(); x <= region.right(); ++x)
             yellow += isYellow(screen.pixel(x, y));
     return yellow;
+}
+
+// The share of a screen region that is not the table's green: something lies there.
+double coveredShare(const QImage& screen, QRect region)
+{
+    qint64 covered = 0;
+    for (int y = region.top(); y <= region.bottom(); ++y)
+        for (int x = region.left(); x <= region.right(); ++x)
+            covered += !isTableGreen(screen.pixel(x, y));
+    return static_cast<double>(covered) / (static_cast<double>(region.width()) * region.height());
 }
 
 // A virtual X server with a window manager, and the real program on it.
@@ -148,22 +159,37 @@ protected:
 
     QByteArray xdotool(const QStringList& arguments) { return run(tool("xdotool"), arguments, x); }
 
-    // A key as the player presses it, in xdotool's names ("alt+r", "Delete", "F1").
-    void Key(const QString& keys)
+    // A key as the player presses it, in xdotool's names ("alt+r", "Delete", "F1"). The game takes
+    // the keys in their order; one meant for a window a key opens waits for WaitForWindow.
+    void Key(const QString& keys) { xdotool({ QStringLiteral("key"), keys }); }
+
+    // Alt+R clicks Rozdej karty once the click has been shown for a moment: a key that needs the
+    // deal waits until the player's first card lies under his points.
+    bool WaitForTheDeal(QImage* screen = nullptr)
     {
-        xdotool({ QStringLiteral("key"), keys });
-        QThread::msleep(250);
+        QImage shot;
+        const bool dealt = waitUntil(Patience, [&] {
+            shot = Screenshot();
+            const QRect area = InnerArea(shot);
+            return coveredShare(shot, QRect(area.left() + 8, area.top() + area.height() / 2 + 33, 120, 200)) > 0.9;
+        });
+        if (screen)
+            *screen = shot;
+        return dealt;
     }
 
-    // Waits until a window of the title is on the screen, or, with `shown` false, until none is.
+    // Waits until a window of the title has the keyboard, or, with `shown` false, until none is on
+    // the screen.
     bool WaitForWindow(const QString& title, bool shown = true)
     {
         return waitUntil(Patience, [&] {
+            if (shown)
+                return xdotool({ QStringLiteral("getwindowfocus"), QStringLiteral("getwindowname") }).trimmed()
+                    == title.toUtf8();
             return xdotool({ QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
                                QStringLiteral("^%1$").arg(title) })
-                       .trimmed()
-                       .isEmpty()
-                != shown;
+                .trimmed()
+                .isEmpty();
         });
     }
 
@@ -194,28 +220,27 @@ protected:
     }
 #endif
 
-    // The whole screen, taken straight from the X server: at any size in a fraction of the time an
-    // image file takes, so that a state the game shows for a few seconds is seen however slow the
-    // machine.
-    QImage Screenshot()
+    // The whole screen, or a part, taken straight from the X server: at any size in a fraction of
+    // the time an image file takes.
+    QImage Screenshot(QRect part = {})
     {
+        if (part.isNull())
+            part = QRect(QPoint(0, 0), ScreenSize());
 #ifdef IXA_HAVE_XCB
         const xcb_screen_t* root = xcb_setup_roots_iterator(xcb_get_setup(Server())).data;
         const std::unique_ptr<xcb_get_image_reply_t, decltype(&free)> image(
             xcb_get_image_reply(Server(),
-                xcb_get_image(Server(), XCB_IMAGE_FORMAT_Z_PIXMAP, root->root, 0, 0, root->width_in_pixels,
-                    root->height_in_pixels, ~0u),
+                xcb_get_image(Server(), XCB_IMAGE_FORMAT_Z_PIXMAP, root->root, part.x(), part.y(), part.width(),
+                    part.height(), ~0u),
                 nullptr),
             &free);
         if (!image || image->depth != 24)
             return QImage();
-        return QImage(
-            xcb_get_image_data(image.get()), root->width_in_pixels, root->height_in_pixels, QImage::Format_RGB32)
-            .copy();
+        return QImage(xcb_get_image_data(image.get()), part.width(), part.height(), QImage::Format_RGB32).copy();
 #else
         const QString shot = scratch.filePath(QStringLiteral("screen.png"));
         run(tool("import"), { QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("png:") + shot }, x);
-        return QImage(shot).convertToFormat(QImage::Format_RGB32);
+        return QImage(shot).convertToFormat(QImage::Format_RGB32).copy(part);
 #endif
     }
 
@@ -246,7 +271,6 @@ protected:
     {
         xdotool({ QStringLiteral("mousemove"), QStringLiteral("--window"), window, QString::number(inner.x()),
             QString::number(inner.y()), QStringLiteral("click"), QStringLiteral("1") });
-        QThread::msleep(250);
     }
 
     // The game's windows on the screen: the table, and the question while it is open.
@@ -285,6 +309,7 @@ protected:
             closed = WaitForWindow(chart, false);
         }
         ASSERT_TRUE(closed) << "the chart should close on Alt+F4";
+        ASSERT_TRUE(WaitForWindow(QStringLiteral("O aplikaci"))) << "the information window should have the keys";
         Key(QStringLiteral("Return"));
         ASSERT_TRUE(WaitForWindow(QStringLiteral("O aplikaci"), false)) << "Return should press OK";
     }
@@ -336,16 +361,6 @@ protected:
     std::unique_ptr<Child> ixa;
 };
 
-// The share of a screen region that is not the table's green: something lies there.
-double coveredShare(const QImage& screen, QRect region)
-{
-    qint64 covered = 0;
-    for (int y = region.top(); y <= region.bottom(); ++y)
-        for (int x = region.left(); x <= region.right(); ++x)
-            covered += !isTableGreen(screen.pixel(x, y));
-    return static_cast<double>(covered) / (static_cast<double>(region.width()) * region.height());
-}
-
 TEST_F(RealProgram, AWholeGameCanBePlayedWithTheMouse)
 {
     StartGame({ QStringLiteral("50") });
@@ -378,7 +393,6 @@ TEST_F(RealProgram, AWholeGameCanBePlayedWithTheMouse)
                 ink |= qGray(screen.pixel(x, y)) < 100 ? QRect(x, y, 1, 1) : QRect();
         return std::abs(ink.width() - text) <= 4;
     })) << "Konec's tooltip should show; writing " << ink.width() << " pixels wide, its text " << text;
-    const QRect playersRow(area.left() + 8, area.top() + H / 2 + 33, 120, 200);
     const QRect computersRow(area.left() + 8, area.top() + 41, 120, 200);
 
     QImage screen = Screenshot();
@@ -386,11 +400,7 @@ TEST_F(RealProgram, AWholeGameCanBePlayedWithTheMouse)
     ASSERT_GT(yellowOfZero, 0);
 
     Click(rozdej);
-    const bool dealt = waitUntil(Patience, [&] {
-        screen = Screenshot();
-        return coveredShare(screen, playersRow) > 0.9;
-    });
-    EXPECT_TRUE(dealt) << "the player's first card should lie under his points";
+    EXPECT_TRUE(WaitForTheDeal(&screen)) << "the player's first card should lie under his points";
     EXPECT_LT(coveredShare(screen, computersRow), 0.1);
 
     Click(note100);
@@ -422,7 +432,9 @@ TEST_F(RealProgram, AGamePlayedWithTheKeyboardShowsInTheChartOpenedFromF1)
     ASSERT_GT(yellowOfZero, 0);
 
     xdotool({ QStringLiteral("windowactivate"), QStringLiteral("--sync"), window });
-    for (const char* key : { "alt+r", "1", "Delete", "alt+d" })
+    Key(QStringLiteral("alt+r"));
+    ASSERT_TRUE(WaitForTheDeal()) << "Alt+R should deal";
+    for (const char* key : { "1", "Delete", "alt+d" })
         Key(QString::fromLatin1(key));
     QImage screen;
     ASSERT_TRUE(WaitUntilSettled(stake, yellowOfZero, screen)) << "the game should be settled";
@@ -593,18 +605,18 @@ TEST_F(RealProgramAtTwiceThePixelRatio, DrawsThePicturesAndTheChartSharp)
         area = InnerArea(screen);
         return area.width() > ScreenSize().width() * 9 / 10 && area.height() > ScreenSize().height() * 8 / 10;
     })) << "the window should open maximised";
-    const int W = area.width() / 2;
     const auto column = [&](int left) { return QRect(area.left() + 2 * left, area.top(), 1, area.height()); };
 
+    // The window manager may still be giving the window its size: it is measured anew each time.
     const QImage note = QImage(QStringLiteral(":/note100@2x.png")).convertToFormat(QImage::Format_ARGB32);
     ASSERT_EQ(note.size(), QSize(320, 160));
     EXPECT_TRUE(waitUntil(Patience, [&] {
         screen = Screenshot();
-        return Shows(screen, column(W - 190), note);
+        area = InnerArea(screen);
+        return Shows(screen, column(area.width() / 2 - 190), note);
     })) << "the 100 Kč note should be its sharp picture";
 
-    area = InnerArea(screen);
-    const int H = area.height() / 2;
+    const int W = area.width() / 2, H = area.height() / 2;
     const QRect stake(area.left() + 2 * (W - 318), area.top() + 2 * (H - 41), 240, 66);
     const int yellowOfZero = yellowIn(screen, stake);
     ASSERT_GT(yellowOfZero, 0);
@@ -724,12 +736,19 @@ protected:
 TEST_P(RealProgramOnScreen, OpensAGreenTableWithTheHintAtTheTopAndEndsWhenThePlayerClosesIt)
 {
     StartGame();
-    // The first frames may still be on their way: look until the table is there, for a while.
+    // The hint shows for five seconds from the table's first frame. Once the table's green reaches
+    // the bottom of the screen, the game is held still while the whole screen is looked at, so that
+    // it cannot take the hint away however long the look takes.
     Seen seen;
     QImage screen;
+    const pid_t game = static_cast<pid_t>(ixa->process().processId());
     waitUntil(Patience, [&] {
+        if (!isTableGreen(Screenshot(QRect(GetParam().width() / 2, GetParam().height() - 20, 1, 1)).pixel(0, 0)))
+            return false;
+        ::kill(game, SIGSTOP);
         screen = Screenshot();
         seen = look(screen);
+        ::kill(game, SIGCONT);
         return seen.greenShare > 0.7 && seen.yellowAtTopCentre > 20;
     });
     ASSERT_EQ(screen.size(), GetParam());
@@ -768,7 +787,10 @@ TEST_F(RealProgram, TheXConnectionLostEndsTheProgramWithAMessage)
     xvfb->stop();
     EXPECT_TRUE(ixa->process().waitForFinished(Patience)) << "the program outlived its display";
     ExpectAnEnd(1);
-    EXPECT_NE(errors().find("X11 connection broke"), std::string::npos) << errors();
+    // Said by whichever of the toolkit's two X libraries notices first.
+    EXPECT_TRUE(errors().find("X11 connection broke") != std::string::npos
+        || errors().find("XIO:  fatal IO error") != std::string::npos)
+        << errors();
 }
 
 #ifdef IXA_HAVE_XCB
@@ -797,8 +819,15 @@ TEST_P(RealProgramLosingAWindow, LeavesNothingBehindThatCouldHangOrCrash)
     logged.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("qt.qpa.xcb.debug=true"));
     StartGame({ QStringLiteral("50") }, logged);
     xdotool({ QStringLiteral("windowactivate"), QStringLiteral("--sync"), window });
-    for (const QString& key : QString::fromLatin1(GetParam().keys).split(u' ', Qt::SkipEmptyParts))
+    for (const QString& key : QString::fromLatin1(GetParam().keys).split(u' ', Qt::SkipEmptyParts)) {
         Key(key);
+        // What follows F1 is meant for the information window.
+        if (key == QLatin1String("F1")) {
+            ASSERT_TRUE(WaitForWindow(QStringLiteral("O aplikaci")));
+        } else if (key == QLatin1String("alt+r")) {
+            ASSERT_TRUE(WaitForTheDeal());
+        }
+    }
     QString victim = window;
     const QString shown = QString::fromUtf8(GetParam().shown);
     if (!shown.isEmpty()) {
