@@ -243,8 +243,7 @@ TEST(Timers, AnEnabledTimerTicksByItselfNeverEarlyAndStopsWhenDisabled)
     shown.Show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return first.size() == 3; }, 60000));
     EXPECT_GE(first[&hint], std::min<qint64>(frame, 200) + 100);
-    EXPECT_GE(first[&notice], 300);
-    EXPECT_GE(first[&pace], 300);
+    EXPECT_GE(std::min(first[&notice], first[&pace]), 300);
 
     hint.SetEnabled(false);
     QSignalSpy fired(&hint, &Timer::Fired);
