@@ -169,17 +169,13 @@ protected:
 
     // Alt+R clicks Rozdej karty once the click has been shown for a moment: a key that needs the
     // deal waits until the player's first card lies under his points.
-    bool WaitForTheDeal(QImage* screen = nullptr)
+    bool WaitForTheDeal()
     {
-        QImage shot;
-        const bool dealt = waitUntil(Patience, [&] {
-            shot = Screenshot();
-            const QRect area = InnerArea(shot);
-            return coveredShare(shot, QRect(area.left() + 8, area.top() + area.height() / 2 + 33, 120, 200)) > 0.9;
+        return waitUntil(Patience, [&] {
+            const QImage screen = Screenshot();
+            const QRect area = InnerArea(screen);
+            return coveredShare(screen, QRect(area.left() + 8, area.top() + area.height() / 2 + 33, 120, 200)) > 0.9;
         });
-        if (screen)
-            *screen = shot;
-        return dealt;
     }
 
     // Waits until a window of the title has the keyboard, or, with `shown` false, until none is on
@@ -404,8 +400,8 @@ TEST_F(RealProgram, AWholeGameCanBePlayedWithTheMouse)
     ASSERT_GT(yellowOfZero, 0);
 
     Click(rozdej);
-    EXPECT_TRUE(WaitForTheDeal(&screen)) << "the player's first card should lie under his points";
-    EXPECT_LT(coveredShare(screen, computersRow), 0.1);
+    EXPECT_TRUE(WaitForTheDeal()) << "the player's first card should lie under his points";
+    EXPECT_LT(coveredShare(Screenshot(), computersRow), 0.1);
 
     Click(note100);
     Click(deck);
