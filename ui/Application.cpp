@@ -146,7 +146,7 @@ bool DestroyedWindowWatch::nativeEventFilter(const QByteArray& eventType, void* 
     // The toolkit lets go of a native window as it destroys it, long before the server's notice of
     // it comes back: a window still held is one that another program destroyed. A widget hears of
     // its window's replacement only later, so its own id may still name one gone already (as a
-    // tooltip's, re-created while it is placed), and is no guide.
+    // tooltip's, which the toolkit re-creates as it shows it), and is no guide.
     for (QWidget* window : QApplication::topLevelWidgets()) {
         const QWindow* held = window->windowHandle();
         if (!held || !held->handle() || held->winId() != event->window)
