@@ -193,10 +193,28 @@ protected:
         });
     }
 
-    // The stake display, where the table lays it out for its inner area.
-    static QRect StakeDisplay(QRect area)
+    // The stake display, where the table lays it out for its inner area at the pixel ratio.
+    static QRect StakeDisplay(QRect area, int ratio = 1)
     {
-        return QRect(area.left() + area.width() - 318, area.top() + area.height() - 41, 120, 33);
+        return QRect(area.left() + area.width() - 318 * ratio, area.top() + area.height() - 41 * ratio, 120 * ratio,
+            33 * ratio);
+    }
+
+    // Waits until the window is maximised and drawn, measured anew each time: its inner area lies on
+    // the screen, and the stake display reads "0" as before a deal. Gives that display's yellow.
+    int WaitUntilMaximised(QRect& area, int ratio = 1)
+    {
+        int yellowOfZero = 0;
+        EXPECT_TRUE(waitUntil(Patience, [&] {
+            const QImage screen = Screenshot();
+            area = InnerArea(screen);
+            yellowOfZero = area.width() > ScreenSize().width() * 9 / 10 && area.height() > ScreenSize().height() * 8 / 10
+                    && QRect(QPoint(0, 0), ScreenSize()).contains(area)
+                ? yellowIn(screen, StakeDisplay(area, ratio))
+                : 0;
+            return yellowOfZero > 0;
+        })) << "the window should open maximised";
+        return yellowOfZero;
     }
 
     // Once the game is settled the stake display reads "0" again, as it did before the deal (during
@@ -365,11 +383,8 @@ TEST_F(RealProgram, AWholeGameCanBePlayedWithTheMouse)
 {
     StartGame({ QStringLiteral("50") });
     QRect area;
-    ASSERT_TRUE(waitUntil(Patience, [&] {
-        area = InnerArea(Screenshot());
-        return area.width() > ScreenWidth * 9 / 10 && area.height() > ScreenHeight * 8 / 10
-            && QRect(0, 0, ScreenWidth, ScreenHeight).contains(area);
-    })) << "the window should open maximised";
+    const int yellowOfZero = WaitUntilMaximised(area);
+    ASSERT_FALSE(HasFailure());
     // Where the table lays its controls out for this inner area.
     const int W = area.width(), H = area.height();
     const QPoint rozdej(W - 318 + 60, H - 123 + 16), dost(W - 318 + 60, H - 82 + 16), deck(W - 318 + 60, H - 231);
@@ -395,10 +410,7 @@ TEST_F(RealProgram, AWholeGameCanBePlayedWithTheMouse)
     })) << "Konec's tooltip should show; writing " << ink.width() << " pixels wide, its text " << text;
     const QRect computersRow(area.left() + 8, area.top() + 41, 120, 200);
 
-    QImage screen = Screenshot();
-    const int yellowOfZero = yellowIn(screen, stake); // the stake display reads "0" before a deal
-    ASSERT_GT(yellowOfZero, 0);
-
+    QImage screen;
     Click(rozdej);
     EXPECT_TRUE(WaitForTheDeal()) << "the player's first card should lie under his points";
     EXPECT_LT(coveredShare(Screenshot(), computersRow), 0.1);
@@ -423,13 +435,9 @@ TEST_F(RealProgram, AGamePlayedWithTheKeyboardShowsInTheChartOpenedFromF1)
     // 200 Kč and a stake of 100: won or lost, the purse moves by a good part of the chart's height.
     StartGame({ QStringLiteral("2") });
     QRect area;
-    ASSERT_TRUE(waitUntil(Patience, [&] {
-        area = InnerArea(Screenshot());
-        return area.width() > ScreenWidth * 9 / 10 && area.height() > ScreenHeight * 8 / 10;
-    })) << "the window should open maximised";
+    const int yellowOfZero = WaitUntilMaximised(area);
+    ASSERT_FALSE(HasFailure());
     const QRect stake = StakeDisplay(area);
-    const int yellowOfZero = yellowIn(Screenshot(), stake);
-    ASSERT_GT(yellowOfZero, 0);
 
     xdotool({ QStringLiteral("windowactivate"), QStringLiteral("--sync"), window });
     Key(QStringLiteral("alt+r"));
@@ -598,11 +606,8 @@ TEST_F(RealProgramAtTwiceThePixelRatio, DrawsThePicturesAndTheChartSharp)
     StartGame({ QStringLiteral("2") }, twice);
     QRect area;
     QImage screen;
-    ASSERT_TRUE(waitUntil(Patience, [&] {
-        screen = Screenshot();
-        area = InnerArea(screen);
-        return area.width() > ScreenSize().width() * 9 / 10 && area.height() > ScreenSize().height() * 8 / 10;
-    })) << "the window should open maximised";
+    const int yellowOfZero = WaitUntilMaximised(area, 2);
+    ASSERT_FALSE(HasFailure());
     const auto column = [&](int left) { return QRect(area.left() + 2 * left, area.top(), 1, area.height()); };
 
     // The window manager may still be giving the window its size: it is measured anew each time.
@@ -614,10 +619,8 @@ TEST_F(RealProgramAtTwiceThePixelRatio, DrawsThePicturesAndTheChartSharp)
         return Shows(screen, column(area.width() / 2 - 190), note);
     })) << "the 100 Kč note should be its sharp picture";
 
-    const int W = area.width() / 2, H = area.height() / 2;
-    const QRect stake(area.left() + 2 * (W - 318), area.top() + 2 * (H - 41), 240, 66);
-    const int yellowOfZero = yellowIn(screen, stake);
-    ASSERT_GT(yellowOfZero, 0);
+    const int H = area.height() / 2;
+    const QRect stake = StakeDisplay(area, 2);
     xdotool({ QStringLiteral("windowactivate"), QStringLiteral("--sync"), window });
     Key(QStringLiteral("alt+r"));
     ASSERT_TRUE(waitUntil(Patience, [&] {
