@@ -12,6 +12,7 @@
 #include <QLocale>
 #include <QPointer>
 #include <QSocketNotifier>
+#include <QWindow>
 
 #include <cstdint>
 
@@ -145,9 +146,13 @@ bool DestroyedWindowWatch::nativeEventFilter(const QByteArray& eventType, void* 
     if (type != DestroyNotifyType)
         return false;
     const auto* event = static_cast<const DestroyNotify*>(message);
-    // A window the toolkit replaced or destroyed itself is no longer any window's current one.
+    // The toolkit lets go of a native window as it destroys it, long before the server's notice of
+    // it comes back: a window still held is one that another program destroyed. A widget hears of
+    // its window's replacement only later, so its own id may still name one gone already (as a
+    // tooltip's, which the toolkit re-creates as it shows it), and is no guide.
     for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->internalWinId() != event->window)
+        const QWindow* held = window->windowHandle();
+        if (!held || !held->handle() || held->winId() != event->window)
             continue;
         destroyedByOthers_ = true;
         auto* form = qobject_cast<Form*>(window);

@@ -180,7 +180,9 @@ void Form::paintEvent(QPaintEvent* event)
     QWidget::paintEvent(event);
     if (!onScreen_) {
         onScreen_ = true;
-        emit OnScreen();
+        // Told once the whole frame is on its way to the screen: the window's own paint comes
+        // before its controls' (a first text may wait for its font) and before the frame is sent.
+        QMetaObject::invokeMethod(this, &Form::OnScreen, Qt::QueuedConnection);
     }
 }
 

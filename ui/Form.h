@@ -85,7 +85,7 @@ public:
 signals:
     // The window was hidden or unloaded: a modal show is over.
     void Gone();
-    // The window's first frame has been drawn.
+    // The window's first frame has been drawn, all of it.
     void OnScreen();
 
 protected:

@@ -2,17 +2,31 @@
 
 #include "ui/Form.h"
 
-Timer::Timer(QObject* parent, int intervalMs, bool enabled)
+#include <utility>
+
+Timer::Timer(QObject* parent, int intervalMs, bool enabled, Counting counting)
     : QObject(parent)
 {
+    // Five seconds on the screen are five seconds: a coarse timer may end up to 5 % early.
+    timer_.setTimerType(Qt::PreciseTimer);
     timer_.setInterval(intervalMs);
     connect(&timer_, &QTimer::timeout, this, [this] { Tick(); });
-    if (auto* form = qobject_cast<Form*>(parent); form && !form->WasOnScreen()) {
+    if (auto* form = qobject_cast<Form*>(parent);
+        counting == Counting::FromFirstFrame && form && !form->WasOnScreen()) {
         held_ = true;
-        connect(form, &Form::OnScreen, this, [this] {
-            held_ = false;
-            SetEnabled(enabled_);
-        });
+        const auto release = [this] {
+            firstFrameAtMost_.stop();
+            if (std::exchange(held_, false))
+                SetEnabled(enabled_);
+        };
+        connect(form, &Form::OnScreen, this, release);
+        // A window not drawn within twice its timer's interval is taken for one that never will be
+        // (started iconic, or under a window manager that never maps it): the timer counts from
+        // then all the same, so that a notice nobody can see still ends the run.
+        firstFrameAtMost_.setSingleShot(true);
+        firstFrameAtMost_.setTimerType(Qt::PreciseTimer);
+        connect(&firstFrameAtMost_, &QTimer::timeout, this, release);
+        firstFrameAtMost_.start(2 * intervalMs);
     }
     SetEnabled(enabled);
 }

@@ -1,6 +1,7 @@
 // A window timer: an interval in milliseconds and an enabled flag; one tick per interval while enabled.
-// A timer of a window counts from when the window is first on the screen: what it times (a hint
-// to read, a notice to close) gets its whole interval however long a slow machine takes to show it.
+// What a player sees for a while (a hint to read, a notice to close) counts from when its window is
+// first on the screen, so that it gets its whole interval however long a slow machine takes to show
+// the window. Everything else, the bank's card-by-card pace included, counts from being switched on.
 #pragma once
 
 #include <QObject>
@@ -9,7 +10,8 @@
 class Timer : public QObject {
     Q_OBJECT
 public:
-    Timer(QObject* parent, int intervalMs, bool enabled);
+    enum class Counting { FromSwitchingOn, FromFirstFrame };
+    Timer(QObject* parent, int intervalMs, bool enabled, Counting counting = Counting::FromSwitchingOn);
 
     int Interval() const { return timer_.interval(); }
     bool Enabled() const { return enabled_; }
@@ -24,6 +26,7 @@ signals:
 
 private:
     QTimer timer_;
+    QTimer firstFrameAtMost_;
     bool enabled_ = false;
     bool held_ = false; // until its window is first on the screen
 };

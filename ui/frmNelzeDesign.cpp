@@ -7,8 +7,8 @@ frmNelzeDesign::frmNelzeDesign(Platform& platform_)
     : Form(platform_)
     , lblText(new Label(this))
     , cmdKonec(new CommandButton(this, PixelsRect(1800, 960, 1695, 375), QStringLiteral("&Konec")))
-    // It counts from the start: the notice goes by itself.
-    , tmrPryc(new Timer(this, PrycIntervalMs, true))
+    // On from the start: the notice goes by itself, five seconds after it is first drawn.
+    , tmrPryc(new Timer(this, PrycIntervalMs, true, Timer::Counting::FromFirstFrame))
 {
     SetCaption(QString());
     // A fixed dialog: no resizing, no minimise or maximise, but its own entry in the task bar.

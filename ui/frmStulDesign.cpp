@@ -82,7 +82,7 @@ frmStulDesign::frmStulDesign(Platform& platform_)
     , cmdRub(new GraphicalButton(this))
     , lblNapoveda(new Label(this))
     , tmrTah(new Timer(this, TahIntervalMs, false))
-    , tmrZmiz(new Timer(this, ZmizIntervalMs, false))
+    , tmrZmiz(new Timer(this, ZmizIntervalMs, false, Timer::Counting::FromFirstFrame))
 {
     SetCaption(QStringLiteral("Ixa"));
     SetBackColor(TableGreen);
