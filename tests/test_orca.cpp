@@ -89,12 +89,16 @@ TEST(ScreenReader, ABlindPlayerHearsAWholeGameFromTheDealToThePayOut)
         { "alt+p", "Hrajete proti počítači, který drží bank\\." },
         { "alt+s", "Změny obsahu Vaší peněženky\\. Odehraných her: 10, vyhraných \\d+, prohraných \\d+\\. V peněžence" },
         { "Escape", "O aplikaci" }, { "Return", "Ixa rám\\. Rozdej karty tlačítko\\." },
-        { "Insert+KP_Enter Insert+KP_Enter", "Vyhrál [^!]* Kč\\. stavová-lišta" },
+        // Orca keeps a key while it decides whether the key is its own, and Qt waits for that a tenth
+        // of a second only: on a busy machine the keypad Enter of its status bar command reaches the
+        // focused "Rozdej karty" as well, and deals. The status bar then holds the deal's message.
+        { "Insert+KP_Enter Insert+KP_Enter", "(Vyhrál [^!]* Kč|Sázejte !)\\. stavová-lišta" },
         { "alt+k", "Opravdu mám vyplatit výhru \\? Ano tlačítko\\." },
         { "Return", "Vyplaceno \\d+ Kč\\. Hru ukončí kterákoli klávesa nebo kliknutí myší\\." }
     };
     QRegularExpressionMatch match;
     QStringList delays;
+    qsizetype beforeStatusBar = 0;
     for (std::size_t step = 0; step < std::size(game); ++step) {
         const auto& [key, words] = game[step];
         // The screen review's click is tried in the first game: the purse still lasts ten.
@@ -102,6 +106,8 @@ TEST(ScreenReader, ABlindPlayerHearsAWholeGameFromTheDealToThePayOut)
             continue;
         const QRegularExpression said(QString::fromUtf8(words));
         const qsizetype heard = match.capturedEnd() < 0 ? 0 : match.capturedEnd();
+        if (QByteArray(key).startsWith("Insert"))
+            beforeStatusBar = heard;
         const bool byLine = QByteArray(key).startsWith("KP_") && QByteArray(key) != "KP_Divide";
         for (int line = 0; *key && line < (byLine ? 20 : 1) && !said.match(transcript(), heard).hasMatch(); ++line) {
             const qsizetype before = transcript().size();
@@ -127,9 +133,11 @@ TEST(ScreenReader, ABlindPlayerHearsAWholeGameFromTheDealToThePayOut)
     }
     EXPECT_FALSE(transcript().contains("Sázka 600")) << transcript().toStdString();
     // The review reads the points and the purse just told, and the pay-out pays that purse.
-    EXPECT_TRUE(transcript().contains(
-        QRegularExpression("Máte (?:dvě esa, )?(\\d+) bod(?!.*Máte (?:dvě esa, )?\\d).*V peněžence (\\d+) Kč.+?Rozdej"
-                           ".*Body pro Vás: \\1\\b.*peněženky: \\2 Kč.*Vyplaceno \\2 Kč")))
+    const QRegularExpressionMatch reviewed
+        = QRegularExpression("Máte (?:dvě esa, )?(\\d+) bod(?!.*Máte (?:dvě esa, )?\\d).*V peněžence (\\d+) Kč.+?Rozdej"
+                             ".*Body pro Vás: \\1\\b.*peněženky: \\2 Kč")
+              .match(transcript().left(beforeStatusBar));
+    EXPECT_TRUE(reviewed.hasMatch() && transcript().contains("Vyplaceno " + reviewed.captured(2) + " Kč"))
         << transcript().toStdString();
     xdotool("mousemove 512 384 click 1");
     EXPECT_TRUE(ixa->process().waitForFinished(Patience) && ixa->process().exitCode() == 0) << "a click ends the game";
