@@ -123,8 +123,8 @@ public:
         if (!bus_.isConnected())
             return done(QPixmap());
         // The portal names the request after the caller and the token the caller gives it.
-        static int asked = 0;
-        const QString token = QStringLiteral("ixa%1").arg(++asked);
+        // Each request is this object's own, so it is named after it.
+        const QString token = QStringLiteral("ixa%1").arg(reinterpret_cast<quintptr>(this), 0, 16);
         listen(QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2")
                    .arg(bus_.baseService().mid(1).replace(u'.', u'_'), token));
         // Should the portal leave the bus, no answer will come.
