@@ -103,7 +103,7 @@ bool Application::notify(QObject* receiver, QEvent* event)
         auto* widget = static_cast<QWidget*>(receiver);
         auto* form = qobject_cast<Form*>(widget->window());
         if (form)
-            form->CountKeyPress();
+            form->KeyPressedAt(static_cast<qint64>(static_cast<QKeyEvent*>(event)->timestamp()));
         if (form && form->KeyPreview()) {
             QPointer<QObject> guard(receiver);
             form->PreviewKey(*static_cast<QKeyEvent*>(event));

@@ -8,6 +8,7 @@
 
 #include <QWidget>
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 
@@ -74,9 +75,10 @@ public:
 
     // Called by the application before the key goes to the focused control.
     void PreviewKey(QKeyEvent& event);
-    // Every key press meant for the window or one of its controls, counted as it comes.
-    void CountKeyPress() { ++keyPresses_; }
-    std::uint64_t KeyPresses() const { return keyPresses_; }
+    // When the last key meant for the window or one of its controls was pressed, on the window
+    // system's clock. A key may come late, held by a screen reader that decides whether it is its own.
+    void KeyPressedAt(qint64 at) { lastKeyAt_ = std::max(lastKeyAt_, at); }
+    qint64 LastKeyAt() const { return lastKeyAt_; }
 
     // Unloaded without its unload handler, when nothing can be asked any more: another program
     // destroyed the window, or the run is ending on a termination signal.
@@ -123,6 +125,6 @@ private:
     bool unloading_ = false;
     bool keyPreview_ = false;
     bool onScreen_ = false;
-    std::uint64_t keyPresses_ = 0;
+    qint64 lastKeyAt_ = 0;
     StartState startState_ = StartState::Normal;
 };

@@ -57,21 +57,23 @@ constexpr qint64 InstantMs = 10;
 constexpr qint64 GestureMs = 1000;
 } // namespace
 
-std::uint64_t GraphicalButton::keyPresses() const
+qint64 GraphicalButton::lastKeyAt() const
 {
     const auto* form = qobject_cast<const Form*>(window());
-    return form ? form->KeyPresses() : 0;
+    return form ? form->LastKeyAt() : 0;
 }
 
 // One gesture, one press. A click whose button goes up within milliseconds of going down is made
 // by a program, never by a hand. An assistive tool that cannot tell whether its click arrived
 // clicks again and then calls the button's Press action (Orca does both within milliseconds):
-// until a key is pressed, for a moment after such a click, the same button pressed again is that
-// click repeated, and does nothing. A mouse player's clicks, however quick, are never instant,
+// until a key is pressed after it, for a moment after such a click, the same button pressed again
+// is that click repeated, and does nothing. The key that made the tool click may reach the game
+// after the click, when the screen reader keeps it too long: it is older than the click, and
+// begins nothing. A mouse player's clicks, however quick, are never instant,
 // and each one counts; the screen reader's player, pressing its click key twice, stakes twice.
 bool GraphicalButton::repeatsToolClick(std::int16_t Button, qint64 at) const
 {
-    if (!sinceToolClick_.isValid() || Button != toolButton_ || keyPresses() != keysAtToolClick_
+    if (!sinceToolClick_.isValid() || Button != toolButton_ || lastKeyAt() > toolClickAt_
         || sinceToolClick_.elapsed() >= GestureMs)
         return false;
     // A press that comes with its own time is measured on the clock of the tool's click.
@@ -96,7 +98,6 @@ void GraphicalButton::mouseReleaseEvent(QMouseEvent* event)
     if (at - pressedAt_ <= InstantMs) {
         toolButton_ = MouseButtonCode(event->button());
         toolClickAt_ = at;
-        keysAtToolClick_ = keyPresses();
         sinceToolClick_.start();
     }
     if (pressIgnored_)

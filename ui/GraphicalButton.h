@@ -40,8 +40,8 @@ protected:
 
 private:
     bool repeatsToolClick(std::int16_t Button, qint64 at) const;
-    // Key presses its window has had: a key pressed after a click begins another gesture.
-    std::uint64_t keyPresses() const;
+    // When its window last had a key pressed: a key pressed after a click begins another gesture.
+    qint64 lastKeyAt() const;
 
     LazyPixmap picture_;
     bool hovered_ = false;
@@ -52,6 +52,5 @@ private:
     bool pressIgnored_ = false;
     std::int16_t toolButton_ = 0;
     qint64 toolClickAt_ = 0;
-    std::uint64_t keysAtToolClick_ = 0;
     QElapsedTimer sinceToolClick_;
 };
