@@ -99,9 +99,24 @@ QString Application::CommandText(int argc, char** argv)
 
 bool Application::notify(QObject* receiver, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress && receiver->isWidgetType()) {
-        auto* widget = static_cast<QWidget*>(receiver);
-        auto* form = qobject_cast<Form*>(widget->window());
+    const QEvent::Type type = event->type();
+    // Taken as the window system sends it, before the accessibility bridge sees it at the window,
+    // which would not wait long enough. An access key too waits, as a key press: the toolkit
+    // would press its button at once, ahead of the keys typed before it.
+    if ((type == QEvent::KeyPress || type == QEvent::KeyRelease || type == QEvent::ShortcutOverride)
+        && event->spontaneous() && QAccessible::isActive() && screenReaderKeys_.Asking()) {
+        if (type == QEvent::ShortcutOverride) {
+            event->accept();
+            return true;
+        }
+        // Also a key the screen reader keeps is one the player pressed: it begins another gesture.
+        if (auto* form = qobject_cast<Form*>(QApplication::activeWindow()); form && type == QEvent::KeyPress)
+            form->KeyPressedAt(static_cast<qint64>(static_cast<QKeyEvent*>(event)->timestamp()));
+        screenReaderKeys_.Hold(receiver, *static_cast<QKeyEvent*>(event));
+        return true;
+    }
+    if (type == QEvent::KeyPress && receiver->isWidgetType()) {
+        auto* form = qobject_cast<Form*>(static_cast<QWidget*>(receiver)->window());
         if (form)
             form->KeyPressedAt(static_cast<qint64>(static_cast<QKeyEvent*>(event)->timestamp()));
         if (form && form->KeyPreview()) {
