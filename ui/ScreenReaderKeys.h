@@ -40,8 +40,8 @@ public:
     // Whether a key is still on its way.
     bool Holding() const { return !waiting_.empty(); }
 
-    // How long the registry may take: it waits for a screen reader that runs a whole command
-    // before it answers (Orca's click takes seconds on a busy desktop) for three seconds at most.
+    // How long the registry may take. It waits for a screen reader that runs its whole command
+    // before it answers (Orca's click takes seconds on a busy desktop), three seconds at most a key.
     static constexpr int AnswerWithinMs = 10000;
 
 private:
