@@ -328,8 +328,10 @@ private:
 // clients: its picture of the screen is black where the desktop is.
 bool onlyTheDesktopSeesTheScreen()
 {
-    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"))
-        || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || qgetenv("XDG_SESSION_TYPE") == "wayland";
+    const QString platform = QGuiApplication::platformName();
+    return platform.startsWith(QLatin1String("wayland"))
+        || (platform == QLatin1String("xcb")
+            && (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || qgetenv("XDG_SESSION_TYPE") == "wayland"));
 }
 } // namespace
 
@@ -358,6 +360,7 @@ void Desktop::Prepare() const
     QDBusMessage version = QDBusMessage::createMethodCall(
         PortalService, PortalPath, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
     version << QStringLiteral("org.freedesktop.portal.Screenshot") << QStringLiteral("version");
+    // Asked for nothing but to be there: its answer does not matter.
     bus.asyncCall(version);
 }
 

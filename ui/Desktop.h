@@ -24,8 +24,9 @@ public:
     // desktop is told that the request is withdrawn.
     void Capture(QScreen* screen, QObject& receiver, std::function<void(const QPixmap&)> taken) const;
 
-    // Wakes the desktop's picture service where there is one, so that it is ready by the time the
-    // picture is asked for. Returns at once.
+    // Wakes the desktop's picture service where the picture is to be asked of it, so that it is
+    // ready by the time the picture is: started by that request alone, it may not take the
+    // request up in time. Returns at once.
     void Prepare() const;
 
     // Copies the block of the picture from its top left corner, width by height pixels, to the top
