@@ -179,45 +179,42 @@ TEST(Wayland, ThePayOutLiesOverTheDesktopThePortalPicturedOrOverTheClothWithoutO
     };
 
     // The picture is asked of sway's own portal, on a bus without a portal, or of a stand-in that
-    // answers with the files named in the folder `home`, one answer each, or never.
+    // answers with the files named in the folder `home`, one answer each, or never. The notes lie
+    // over the desktop where a picture file was taken (and removed), otherwise on the cloth.
     enum class Asked { Sway, NoPortal, StandIn };
     struct Case {
         const char* name;
         Asked asked;
-        QStringList named = {};
-        bool picture = false; // the notes lie over the desktop, otherwise on the cloth
-        QStringList kept = {}, removed = {};
+        QStringList named = {}, kept = {}, removed = {};
         int scale = 1;
         bool secondOutput = false; // the table lies on a second output, right of the first
         bool signal = false; // the session ends the game while it waits for the answer
     };
-    const std::vector<Case> cases = { { "sway", Asked::Sway, {}, true }, { "at scale 2", Asked::Sway, {}, true, {}, {}, 2 },
-        { "no portal", Asked::NoPortal }, { "a picture", Asked::StandIn, { u"shot.png"_s }, true, {}, { u"shot.png"_s } },
-        { "two answers", Asked::StandIn, { u"shot.png"_s, u"second.png"_s }, true, { u"second.png"_s }, { u"shot.png"_s } },
-        { "not a picture", Asked::StandIn, { u"notes.txt"_s }, false, { u"notes.txt"_s } },
-        { "a link", Asked::StandIn, { u"link.png"_s }, false, { u"link.png"_s, u"shot.png"_s } },
-        { "a FIFO", Asked::StandIn, { u"fifo"_s }, false, { u"fifo"_s } },
-        { "a device", Asked::StandIn, { u"device"_s }, false, { u"device"_s } }, { "no answer", Asked::StandIn },
-        { "no answer, then the session ends", Asked::StandIn, {}, false, {}, {}, 1, false, true },
+    const std::vector<Case> cases = { { "sway", Asked::Sway }, { "at scale 2", Asked::Sway, {}, {}, {}, 2 },
+        { "no portal", Asked::NoPortal }, { "a picture", Asked::StandIn, { u"one.png"_s }, {}, { u"one.png"_s } },
+        { "two answers", Asked::StandIn, { u"two.png"_s, u"three.png"_s }, { u"three.png"_s }, { u"two.png"_s } },
+        { "not a picture", Asked::StandIn, { u"notes.txt"_s }, { u"notes.txt"_s } },
+        { "a link", Asked::StandIn, { u"link.png"_s }, { u"link.png"_s, u"shot.png"_s } },
+        { "a FIFO", Asked::StandIn, { u"fifo"_s }, { u"fifo"_s } },
+        { "a device", Asked::StandIn, { u"device"_s }, { u"device"_s } }, { "no answer", Asked::StandIn },
+        { "no answer, then the session ends", Asked::StandIn, {}, {}, {}, 1, false, true },
         // Outputs stay once made: this one comes last.
-        { "a second output at scale 2", Asked::Sway, {}, true, {}, {}, 2, true } };
+        { "a second output at scale 2", Asked::Sway, {}, {}, {}, 2, true } };
     QTemporaryDir home;
+    const auto name = [&](const QString& file) { return home.filePath(file).toLocal8Bit(); };
+    for (const QString& picture : { u"shot.png"_s, u"one.png"_s, u"two.png"_s, u"three.png"_s })
+        ASSERT_TRUE(patternAt(1).save(home.filePath(picture)));
+    save(home.filePath(u"notes.txt"_s), "Not a picture, and the player's own.");
+    QFile::link(home.filePath(u"shot.png"_s), home.filePath(u"link.png"_s));
+    ASSERT_EQ(mkfifo(name(u"fifo"_s), 0600), 0);
+    // The null device's numbers, in a folder of the test's own: should the game remove it, nothing
+    // of the machine's goes.
+    ASSERT_TRUE(!root || mknod(name(u"device"_s), S_IFCHR | 0600, makedev(1, 3)) == 0);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         if (c.named == QStringList { u"device"_s } && !root)
             continue;
-        if (c.asked == Asked::StandIn) {
-            QDir(home.path()).removeRecursively();
-            QDir().mkpath(home.path());
-            const auto name = [&](const QString& file) { return home.filePath(file).toLocal8Bit(); };
-            ASSERT_TRUE(patternAt(1).save(home.filePath(u"shot.png"_s)));
-            QFile::copy(home.filePath(u"shot.png"_s), home.filePath(u"second.png"_s));
-            save(home.filePath(u"notes.txt"_s), "Not a picture, and the player's own.");
-            QFile::link(home.filePath(u"shot.png"_s), home.filePath(u"link.png"_s));
-            ASSERT_EQ(mkfifo(name(u"fifo"_s), 0600), 0);
-            // The null device's numbers: what the game would remove is not the machine's own.
-            ASSERT_TRUE(!root || mknod(name(u"device"_s), S_IFCHR | 0600, makedev(1, 3)) == 0);
-        }
+        const bool picture = c.asked == Asked::Sway || !c.removed.isEmpty();
         const QString output = c.secondOutput ? u"HEADLESS-2"_s : u"HEADLESS-1"_s;
         if (c.secondOutput) {
             swaymsg(u"create_output"_s);
@@ -295,7 +292,7 @@ TEST(Wayland, ThePayOutLiesOverTheDesktopThePortalPicturedOrOverTheClothWithoutO
                     cloth += screen.pixel(x, y) == qRgb(0, 48, 0);
                     table += screen.pixel(x, y) == qRgb(0, 128, 0);
                 }
-            return c.picture ? asBefore > all / 2 && asBefore < all * 49 / 50 : cloth > all / 2;
+            return picture ? asBefore > all / 2 && asBefore < all * 49 / 50 : cloth > all / 2;
         });
         if (!paidOut || table > 0)
             screen.save(u"/tmp/ixa-wayland-payout-failed.png"_s);

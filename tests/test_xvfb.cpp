@@ -664,11 +664,6 @@ struct PayOut {
     bool insideWayland;
 };
 
-void PrintTo(const PayOut& payOut, std::ostream* out)
-{
-    *out << payOut.name;
-}
-
 class RealProgramPayingOut : public RealProgram, public ::testing::WithParamInterface<PayOut> {
 protected:
     QSize ScreenSize() const override { return { ScreenWidth * GetParam().monitors, ScreenHeight }; }
