@@ -191,7 +191,8 @@ TEST_F(PayoutScreen, ARefusedOrSmallerCaptureStillGivesADarkScreenWithTheNotes)
     quarter.setDevicePixelRatio(qApp->devicePixelRatio());
     quarter.fill(DesktopBlue);
     std::optional<QColor> cloth;
-    for (const QPixmap& picture : { QPixmap(), quarter, QPixmap::fromImage(quarter.toImage().convertToFormat(QImage::Format_ARGB32)) }) {
+    for (const QPixmap& picture :
+        { QPixmap(), quarter, QPixmap::fromImage(quarter.toImage().convertToFormat(QImage::Format_ARGB32)) }) {
         platform.desktop.Pretend(picture);
         platform.rnd.Script({ 0.0f, 0.5f, 0.5f });
         Open(100);

@@ -260,7 +260,8 @@ TEST(Wayland, ThePayOutLiesOverTheDesktopThePortalPicturedOrOverTheClothWithoutO
             for (const QString& file : c.named)
                 uris << QUrl::fromLocalFile(home.filePath(file)).toString();
             standIn = std::make_unique<Child>(u"/usr/bin/python3"_s,
-                QStringList { QFileInfo(QStringLiteral(__FILE__)).dir().filePath(u"stand_in_portal.py"_s) } + uris, game);
+                QStringList { QFileInfo(QStringLiteral(__FILE__)).dir().filePath(u"stand_in_portal.py"_s) } + uris,
+                game);
             ASSERT_EQ(standIn->FirstLine(Patience), "ready");
             // A portal that never answers is not waited for a minute here.
             if (!c.signal)
@@ -305,7 +306,8 @@ TEST(Wayland, ThePayOutLiesOverTheDesktopThePortalPicturedOrOverTheClothWithoutO
                                 .remove(QRegularExpression(u"qt\\.qpa\\.wayland: [^\n]*\n"_s));
         EXPECT_EQ(log, QString()) << "not a word on stderr";
         for (const QString& file : c.kept)
-            EXPECT_TRUE(QFileInfo(home.filePath(file)).isSymLink() || QFileInfo::exists(home.filePath(file))) << file.toStdString();
+            EXPECT_TRUE(QFileInfo(home.filePath(file)).isSymLink() || QFileInfo::exists(home.filePath(file)))
+                << file.toStdString();
         for (const QString& file : c.removed)
             EXPECT_FALSE(QFileInfo::exists(home.filePath(file))) << file.toStdString();
         // A request that was never answered is taken back.

@@ -147,7 +147,8 @@ QImage takePictureFile(const QString& path)
     const QByteArray name = local.mid(slash + 1);
     if (slash < 0 || name.isEmpty() || name == "." || name == "..")
         return QImage();
-    const Descriptor folder(::open(slash == 0 ? "/" : local.left(slash).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const Descriptor folder(
+        ::open(slash == 0 ? "/" : local.left(slash).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     struct stat named = {};
     // Looked at before it is opened: opening a device may already do something.
     if (folder.fd < 0 || ::fstatat(folder.fd, name.constData(), &named, AT_SYMLINK_NOFOLLOW) != 0
@@ -239,8 +240,8 @@ public:
             done(QPixmap());
         });
 
-        QDBusMessage call = QDBusMessage::createMethodCall(
-            PortalService, PortalPath, QStringLiteral("org.freedesktop.portal.Screenshot"), QStringLiteral("Screenshot"));
+        QDBusMessage call = QDBusMessage::createMethodCall(PortalService, PortalPath,
+            QStringLiteral("org.freedesktop.portal.Screenshot"), QStringLiteral("Screenshot"));
         call << QString()
              << QVariantMap { { QStringLiteral("handle_token"), token }, { QStringLiteral("interactive"), false } };
         // Started on the first request, the portal has taken up to about two thirds of a second.
@@ -281,8 +282,8 @@ private:
     {
         unlisten();
         request_ = request;
-        bus_.connect(PortalService, request_, QStringLiteral("org.freedesktop.portal.Request"), QStringLiteral("Response"),
-            this, SLOT(Response(uint, QVariantMap)));
+        bus_.connect(PortalService, request_, QStringLiteral("org.freedesktop.portal.Request"),
+            QStringLiteral("Response"), this, SLOT(Response(uint, QVariantMap)));
     }
 
     void unlisten()

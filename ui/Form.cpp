@@ -104,8 +104,7 @@ void Form::showEmptyTitle()
 
 void Form::showNow()
 {
-    const bool coversTheScreen
-        = startState_ == StartState::Maximized && (windowFlags() & Qt::FramelessWindowHint);
+    const bool coversTheScreen = startState_ == StartState::Maximized && (windowFlags() & Qt::FramelessWindowHint);
     // On the screen the game is on, wherever the window system would put a new window.
     if (coversTheScreen && platform.screen.Shown())
         setScreen(platform.screen.Shown());
