@@ -81,9 +81,10 @@ public:
     // One tick of the computer's turn: draws a fresh threshold 17 or 18, reads the engine, and
     // carries out the engine side (Snima_PC, or PCVraciSedmu). Stoji and VratilSedmu end the turn.
     TahPC TahPocitace();
-    // Whether the computer's turn may end at its next tick, whichever threshold it draws.
-    bool TahPCMoznaKonci() const;
 
+    // The thresholds a tick draws from, equally often.
+    static constexpr std::int16_t NizsiPrahPC = 17;
+    static constexpr std::int16_t VyssiPrahPC = 18;
     // The computer's rule for one tick: its points P, its number of cards N, the value L of the
     // last card drawn and the threshold T. It never looks at the player's hand.
     static constexpr TahPC RozhodniTahPC(std::int16_t P, std::int16_t N, std::int16_t L, std::int16_t T)

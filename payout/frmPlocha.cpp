@@ -8,7 +8,7 @@
 #include <QPixmap>
 
 namespace {
-const QString KonecHry = QStringLiteral("Hru ukončí kterákoli klávesa nebo kliknutí myší.");
+const QString KonecHry = QStringLiteral("Hru ukončí kterákoli klávesa.");
 } // namespace
 
 frmPlocha::frmPlocha(Platform& platform_, const ControlArray<GraphicalButton>& cmdBankovka, Form& frmStul)
@@ -65,7 +65,8 @@ void frmPlocha::UkazProhru()
     cerny.SetVisible(true);
     // The black copy is the yellow caption's shadow: it lies behind it.
     zluty.ZOrder();
-    platform.announcer.Say(zluty.Caption() + u' ' + KonecHry);
+    // Said for any player: the caption speaks to a man.
+    platform.announcer.Say(QStringLiteral("Vše prohráno. ") + KonecHry);
 }
 
 void frmPlocha::Vyplat()
