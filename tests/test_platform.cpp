@@ -837,10 +837,6 @@ TEST_F(Windows, AModalShowReturnsWhenTheWindowIsHiddenOrUnloaded)
         make()->Show(); // the window underneath, so that the modal one is not the last
         bool ended = false;
         bool rescued = false;
-        QTimer::singleShot(20, form.data(), [&] {
-            ended = true;
-            c.end(*form);
-        });
         // Should the way out fail, the test must still come back.
         QTimer rescue;
         rescue.setSingleShot(true);
@@ -849,7 +845,11 @@ TEST_F(Windows, AModalShowReturnsWhenTheWindowIsHiddenOrUnloaded)
             if (form)
                 form->Unload();
         });
-        rescue.start(3000);
+        QTimer::singleShot(20, form.data(), [&] {
+            ended = true;
+            c.end(*form);
+            rescue.start(3000);
+        });
 
         form->ShowModal();
         rescue.stop();
