@@ -794,20 +794,22 @@ TEST_F(RealProgram, TheXConnectionLostEndsTheProgramWithAMessage)
 }
 
 // A signal to end ends the program even when its display server never answers (stopped here, as a
-// hung compositor would be), so that its orderly end cannot get through; asked twice, it does not
-// wait at all. With the server answering, it ends cleanly.
+// hung compositor would be), so that its orderly end cannot get through; asked again (by another
+// signal, as two of a kind may arrive as one), it does not wait at all. With the server answering,
+// it ends cleanly.
 TEST_F(RealProgram, EverySignalToEndEndsTheProgramEvenWhenItsDisplayServerHangs)
 {
     const auto server = static_cast<pid_t>(xvfb->process().processId());
-    for (const auto& [signal, times, held] :
-        { std::tuple { SIGTERM, 1, true }, { SIGINT, 2, true }, { SIGHUP, 1, false } }) {
-        SCOPED_TRACE(signal);
+    for (const auto& [first, second, held] :
+        { std::tuple { SIGTERM, 0, true }, { SIGINT, SIGTERM, true }, { SIGHUP, 0, false } }) {
+        SCOPED_TRACE(first);
         StartGame();
         ASSERT_FALSE(HasFailure());
         if (held)
             ::kill(server, SIGSTOP);
-        for (int i = 0; i < times; ++i)
-            ::kill(static_cast<pid_t>(ixa->process().processId()), signal);
+        for (const int signal : { first, second })
+            if (signal)
+                ::kill(static_cast<pid_t>(ixa->process().processId()), signal);
         EXPECT_TRUE(ixa->process().waitForFinished(Patience)) << "the program outlived the signal";
         ::kill(server, SIGCONT);
         ExpectAnEnd(0);

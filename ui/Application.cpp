@@ -14,6 +14,7 @@
 #include <QSocketNotifier>
 #include <QWindow>
 
+#include <atomic>
 #include <cerrno>
 #include <cstdint>
 #include <cstdlib>
@@ -64,7 +65,8 @@ Application::Application(int& argc, char** argv)
 namespace {
 // The signal handler can reach nothing but this pipe; the event loop reads its other end.
 int terminationPipe[2] = { -1, -1 };
-volatile sig_atomic_t terminationAsked = 0;
+// Set by whichever signal comes first, on whichever thread it lands.
+std::atomic_flag terminationAsked;
 
 // The orderly end needs the main thread back in its event loop, and the toolkit's teardown after
 // it waits on the display server (a stopped or hung compositor, a round trip never answered).
@@ -79,9 +81,8 @@ void endNow(int)
 void onTerminationSignal(int)
 {
     // A second signal: whoever sent it will not wait for the windows.
-    if (terminationAsked)
+    if (terminationAsked.test_and_set())
         ::_exit(0);
-    terminationAsked = 1;
     const int savedErrno = errno;
     ::alarm(OrderlyEndSeconds);
     const char signalled = 1;
@@ -111,7 +112,7 @@ void Application::watchTerminationSignals()
     // However the run ends, a teardown stuck on the display server must not leave an invisible
     // program behind. Once the program itself exits, nothing of the toolkit is left to wait on.
     connect(this, &QCoreApplication::aboutToQuit, this, [] {
-        if (!terminationAsked)
+        if (!terminationAsked.test())
             ::alarm(OrderlyEndSeconds);
     });
     std::atexit([] { ::alarm(0); });
