@@ -63,7 +63,7 @@ Application::Application(int& argc, char** argv)
 }
 
 namespace {
-// The signal handler can reach nothing but this pipe; the event loop reads its other end.
+// The signal handler reaches the event loop only through this pipe, whose other end it reads.
 int terminationPipe[2] = { -1, -1 };
 // Set by whichever signal comes first, on whichever thread it lands.
 std::atomic_flag terminationAsked;
