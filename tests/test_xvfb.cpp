@@ -105,6 +105,7 @@ protected:
         x = QProcessEnvironment::systemEnvironment();
         x.insert(QStringLiteral("DISPLAY"), QStringLiteral(":") + QString::fromLatin1(number));
         x.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        x.remove(QStringLiteral("XDG_SESSION_TYPE"));
 
         // A window manager, so that maximising and closing work as on a desktop.
         windowManager = std::make_unique<Child>(tool("openbox"), QStringList {}, x);
@@ -655,35 +656,68 @@ TEST_F(RealProgramAtTwiceThePixelRatio, DrawsThePicturesAndTheChartSharp)
     CloseAndExpectACleanEnd();
 }
 
-// The player closes the table and takes the pay-out: the desktop comes back as it was, with 300 Kč
-// in banknotes lying in the middle of it, until a key ends the program.
-TEST_F(RealProgram, ThePayOutLiesOverTheDesktopAsItWasUntilAKeyEndsTheProgram)
+// Where the table lies as the player takes the pay-out: on the only screen; on the second of two
+// monitors side by side; or inside a Wayland session, where the X server's picture of the screen
+// would be black, and whose desktop has no portal here.
+struct PayOut {
+    const char* name;
+    int monitors;
+    bool insideWayland;
+};
+
+class RealProgramPayingOut : public RealProgram, public ::testing::WithParamInterface<PayOut> {
+protected:
+    QSize ScreenSize() const override { return { ScreenWidth * GetParam().monitors, ScreenHeight }; }
+};
+
+// The player closes the table and takes the pay-out: the desktop of the table's screen comes back
+// as it was, or the plain cloth where it cannot be had, with 300 Kč in banknotes lying in the
+// middle of it, and nothing else changes, until a key ends the program.
+TEST_P(RealProgramPayingOut, ThePayOutLiesOverTheDesktopAsItWasUntilAKeyEndsTheProgram)
 {
-    if (tool("display").isEmpty())
-        GTEST_SKIP() << "display is not installed";
+    if (tool("display").isEmpty() || tool("xrandr").isEmpty())
+        GTEST_SKIP() << "display or xrandr is not installed";
+    if (GetParam().monitors == 2)
+        for (const char* monitor : { "left 1024/270x768/203+0+0 screen", "right 1024/270x768/203+1024+0 none" })
+            run(tool("xrandr"), QStringLiteral("--setmonitor %1").arg(QLatin1String(monitor)).split(u' '), x);
     // A desktop to recognise: a gradient with stripes on the root window.
-    QImage picture(ScreenWidth, ScreenHeight, QImage::Format_RGB32);
-    for (int y = 0; y < ScreenHeight; ++y)
-        for (int x = 0; x < ScreenWidth; ++x)
-            picture.setPixel(x, y, qRgb(x / 8, (x / 32 % 2) * 90 + 40, 255 - y / 4));
+    QImage picture(ScreenSize(), QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            picture.setPixel(x, y, qRgb(x / 8 % 256, (x / 32 % 2) * 90 + 40, 255 - y / 4));
     const QString file = scratch.filePath(QStringLiteral("desktop.png"));
     ASSERT_TRUE(picture.save(file));
     run(tool("display"), { QStringLiteral("-window"), QStringLiteral("root"), file }, x);
     const QImage desktop = Screenshot();
     ASSERT_EQ(desktop.pixel(600, 500), picture.pixel(600, 500)) << "the desktop picture did not take";
+    const QRect table(ScreenSize().width() - ScreenWidth, 0, ScreenWidth, ScreenHeight);
+    QImage expected = desktop;
+    if (GetParam().insideWayland)
+        expected.fill(qRgb(0, 48, 0));
 
-    StartGame({ QStringLiteral("3") });
+    QProcessEnvironment wayland;
+    if (GetParam().insideWayland) {
+        wayland.insert(QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("wayland-ixa-test"));
+        wayland.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QStringLiteral("unix:path=/nonexistent"));
+    }
+    StartGame({ QStringLiteral("3") }, wayland);
+    // The player moves the table to the right monitor.
+    ASSERT_TRUE(GetParam().monitors == 1 || waitUntil(Patience, [&] {
+        xdotool({ QStringLiteral("windowmove"), window, QString::number(table.x() + 76), QStringLiteral("40") });
+        return xdotool({ QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window })
+            .contains("X=" + QByteArray::number(table.x()));
+    }));
     ASSERT_TRUE(AskToClose());
     ASSERT_EQ(GameWindows().size(), 2) << "the table and the pay-out question";
     xdotool({ QStringLiteral("key"), QStringLiteral("Return") });
 
-    // Notes lie only where they may fall: at least 50 pixels inside each edge.
-    const QRect middle(50, 50, ScreenWidth - 285 + 185, ScreenHeight - 180 + 80);
+    // Notes lie only where they may fall: at least 50 pixels inside each edge of the table's screen.
+    const QRect middle(table.x() + 50, 50, ScreenWidth - 285 + 185, ScreenHeight - 180 + 80);
     const auto changed = [&](const QImage& screen) {
         int inside = 0, outside = 0;
-        for (int y = 0; y < ScreenHeight; ++y)
-            for (int x = 0; x < ScreenWidth; ++x)
-                if (screen.pixel(x, y) != desktop.pixel(x, y))
+        for (int y = 0; y < screen.height(); ++y)
+            for (int x = 0; x < screen.width(); ++x)
+                if (screen.pixel(x, y) != (table.contains(x, y) ? expected : desktop).pixel(x, y))
                     ++(middle.contains(x, y) ? inside : outside);
         return std::pair { inside, outside };
     };
@@ -705,6 +739,11 @@ TEST_F(RealProgram, ThePayOutLiesOverTheDesktopAsItWasUntilAKeyEndsTheProgram)
         << "a key should end the program";
     ExpectAnEnd(0);
 }
+
+INSTANTIATE_TEST_SUITE_P(Screens, RealProgramPayingOut,
+    ::testing::Values(PayOut { "OneScreen", 1, false }, PayOut { "TheSecondOfTwoMonitors", 2, false },
+        PayOut { "InsideWayland", 1, true }),
+    [](const ::testing::TestParamInfo<PayOut>& payOut) { return std::string(payOut.param.name); });
 
 // Below 800 x 600 pixels only the notice shows, under an empty title bar, until Konec ends the run.
 class RealProgramOnASmallScreen : public RealProgram {
