@@ -144,7 +144,7 @@ TEST_F(TableTest, AssistiveToolsPressTheButtonsAndTheBanknotesAsTheMouseDoes)
         actions->doAction(action);
     };
     act(stul->cmdRozdej);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return stul->PlayersTurn(); }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return stul->PlayersTurn(); }, 60000));
     act(&stul->cmdBankovka(2));
     act(&stul->cmdBankovka(0));
     act(&stul->cmdBankovka(2), QStringLiteral("Odebrat"));
@@ -152,9 +152,9 @@ TEST_F(TableTest, AssistiveToolsPressTheButtonsAndTheBanknotesAsTheMouseDoes)
     act(stul->cmdRub);
     EXPECT_EQ(stul->Hra().PocetMychKaret(), 2);
     act(stul->cmdDost);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return stul->tmrTah->Enabled(); }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return stul->tmrTah->Enabled(); }, 60000));
     act(stul->cmdKonec);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !platform.msgBox.Asked().isEmpty(); }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !platform.msgBox.Asked().isEmpty(); }, 60000));
 }
 
 // A tool's instant click, made sure of by a second one and its Press action, stakes once; a hand's
@@ -183,13 +183,13 @@ TEST_F(TableTest, AssistiveToolsActOnlyWhereAndAsOftenAsTheMouseCould)
             std::vector<QWidget*> { stul->cmdDost, stul->cmdKonec, stul->cmdRub, &stul->cmdBankovka(2) })
             act(control);
         act(&stul->cmdBankovka(1), QStringLiteral("Odebrat"));
-        EXPECT_TRUE(QTest::qWaitFor(buttonsUp, 2000) && Penezenka == 600 && stul->Stake() == 800);
+        EXPECT_TRUE(QTest::qWaitFor(buttonsUp, 60000) && Penezenka == 600 && stul->Stake() == 800);
         EXPECT_TRUE(stul->Hra().PocetMychKaret() == 2 && stul->PlayersTurn());
         stul->Unload();
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "the pay-out waits for no window";
         act(&stul->cmdBankovka(1), QStringLiteral("Odebrat"));
         act(stul->cmdDost);
-        EXPECT_TRUE(QTest::qWaitFor(buttonsUp, 2000) && Penezenka == 0 && !stul->tmrTah->Enabled());
+        EXPECT_TRUE(QTest::qWaitFor(buttonsUp, 60000) && Penezenka == 0 && !stul->tmrTah->Enabled());
     });
     QTest::keyClick(stul, Qt::Key_F1);
     EXPECT_EQ(platform.msgBox.Asked().size(), 1);

@@ -33,7 +33,7 @@ protected:
         stul.cmdRub->SetVisible(true);
         stul.Show();
         QApplication::setActiveWindow(&stul);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&stul));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&stul, 60000));
     }
 
     static bool hasPixel(const QImage& image, QColor colour)

@@ -25,6 +25,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include <signal.h>
@@ -831,6 +832,29 @@ TEST_F(RealProgram, TheXConnectionLostEndsTheProgramWithAMessage)
         << errors();
 }
 
+// A signal to end ends the program even when its display server never answers (stopped here, as a
+// hung compositor would be), so that its orderly end cannot get through; asked again (by another
+// signal, as two of a kind may arrive as one), it does not wait at all. With the server answering,
+// it ends cleanly.
+TEST_F(RealProgram, EverySignalToEndEndsTheProgramEvenWhenItsDisplayServerHangs)
+{
+    const auto server = static_cast<pid_t>(xvfb->process().processId());
+    for (const auto& [first, second, held] :
+        { std::tuple { SIGTERM, 0, true }, { SIGINT, SIGTERM, true }, { SIGHUP, 0, false } }) {
+        SCOPED_TRACE(first);
+        StartGame();
+        ASSERT_FALSE(HasFailure());
+        if (held)
+            ::kill(server, SIGSTOP);
+        for (const int signal : { first, second })
+            if (signal)
+                ::kill(static_cast<pid_t>(ixa->process().processId()), signal);
+        EXPECT_TRUE(ixa->process().waitForFinished(Patience)) << "the program outlived the signal";
+        ::kill(server, SIGCONT);
+        ExpectAnEnd(0);
+    }
+}
+
 #ifdef IXA_HAVE_XCB
 // Another program destroys one of the game's windows, without asking (as xdotool's windowclose does).
 struct Destroyed {
@@ -901,7 +925,8 @@ INSTANTIATE_TEST_SUITE_P(Windows, RealProgramLosingAWindow,
     ::testing::Values(Destroyed { "TheTable", "", "", true },
         Destroyed { "TheTableUnderTheInformation", "F1", "O aplikaci", true },
         Destroyed { "TheTableUnderTheChart", "F1 alt+s", "Změny obsahu Vaší peněženky", true },
-        Destroyed { "TheQuestion", "alt+r 1 alt+k", "Ixa", false }),
+        Destroyed { "TheQuestion", "alt+r 1 alt+k", "Ixa", false },
+        Destroyed { "TheTableUnderTheQuestion", "alt+r 1 alt+k", "Ixa", true }),
     [](const ::testing::TestParamInfo<Destroyed>& destroyed) { return std::string(destroyed.param.name); });
 #endif
 
