@@ -198,8 +198,8 @@ protected:
     // The stake display, where the table lays it out for its inner area at the pixel ratio.
     static QRect StakeDisplay(QRect area, int ratio = 1)
     {
-        return QRect(area.left() + area.width() - 318 * ratio, area.top() + area.height() - 41 * ratio, 120 * ratio,
-            33 * ratio);
+        return QRect(
+            area.left() + area.width() - 318 * ratio, area.top() + area.height() - 41 * ratio, 120 * ratio, 33 * ratio);
     }
 
     // Waits until the window is maximised and drawn, measured anew each time: its inner area lies on
@@ -210,7 +210,8 @@ protected:
         EXPECT_TRUE(waitUntil(Patience, [&] {
             const QImage screen = Screenshot();
             area = InnerArea(screen);
-            yellowOfZero = area.width() > ScreenSize().width() * 9 / 10 && area.height() > ScreenSize().height() * 8 / 10
+            yellowOfZero = area.width() > ScreenSize().width() * 9 / 10
+                    && area.height() > ScreenSize().height() * 8 / 10
                     && QRect(QPoint(0, 0), ScreenSize()).contains(area)
                 ? yellowIn(screen, StakeDisplay(area, ratio))
                 : 0;
@@ -399,17 +400,19 @@ TEST_F(RealProgram, AWholeGameCanBePlayedWithTheMouse)
         QStringLiteral("20") });
     const int text = QFontMetrics(QApplication::font()).horizontalAdvance(QStringLiteral("Vyplatí výhru a ukončí hru"));
     QRect pale, ink;
-    EXPECT_TRUE(waitUntil(Patience, [&] {
-        const QImage screen = Screenshot();
-        pale = ink = QRect();
-        for (int y = area.top(); y < area.top() + 80; ++y)
-            for (int x = area.right() - 400; x <= area.right(); ++x)
-                pale |= screen.pixel(x, y) == qRgb(255, 255, 220) ? QRect(x, y, 1, 1) : QRect();
-        for (int y = pale.top(); y <= pale.bottom(); ++y)
-            for (int x = pale.left(); x <= pale.right(); ++x)
-                ink |= qGray(screen.pixel(x, y)) < 100 ? QRect(x, y, 1, 1) : QRect();
-        return std::abs(ink.width() - text) <= 4;
-    })) << "Konec's tooltip should show; writing " << ink.width() << " pixels wide, its text " << text;
+    EXPECT_TRUE(waitUntil(Patience,
+        [&] {
+            const QImage screen = Screenshot();
+            pale = ink = QRect();
+            for (int y = area.top(); y < area.top() + 80; ++y)
+                for (int x = area.right() - 400; x <= area.right(); ++x)
+                    pale |= screen.pixel(x, y) == qRgb(255, 255, 220) ? QRect(x, y, 1, 1) : QRect();
+            for (int y = pale.top(); y <= pale.bottom(); ++y)
+                for (int x = pale.left(); x <= pale.right(); ++x)
+                    ink |= qGray(screen.pixel(x, y)) < 100 ? QRect(x, y, 1, 1) : QRect();
+            return std::abs(ink.width() - text) <= 4;
+        }))
+        << "Konec's tooltip should show; writing " << ink.width() << " pixels wide, its text " << text;
     const QRect computersRow(area.left() + 8, area.top() + 41, 120, 200);
 
     QImage screen;
