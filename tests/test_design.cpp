@@ -3,7 +3,6 @@
 #include "ui/frmStulDesign.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QSignalSpy>
@@ -239,8 +238,6 @@ TEST_F(TableDesign, TheTimersWaitSwitchedOff)
 
 TEST_F(TableDesign, TheCardClipHoldsTheGridOfThirtyTwoFaces)
 {
-    if (!QFile::exists(QStringLiteral(":/cards.png")))
-        GTEST_SKIP() << "the card faces (:/cards.png) are not among the program's pictures yet";
     EXPECT_EQ(stul.pclKarty.Picture().size(), QSize(960, 800));
 }
 
