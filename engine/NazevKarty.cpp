@@ -1,6 +1,6 @@
 #include "engine/NazevKarty.h"
 
-#include "engine/clsHra21.h"
+#include "engine/Karta.h"
 
 #include <array>
 

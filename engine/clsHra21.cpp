@@ -63,7 +63,7 @@ void clsHra21::Snimam_JA()
         UmistiKartu(stul_.lblBody_JA, Pocet_JA, X_JA, Y_JA);
     }
     stul_.picKarta(PocetObrazku).Move(X_JA, Y_JA);
-    UkazKartu(QStringLiteral("Vaše karta: "));
+    UkazKartu(QStringLiteral("Vaše karta "));
 
     Zapocitej(c, Pocet_JA, Body_JA, Stav_JA);
     stul_.lblBody_JA.SetCaption(CStr(Body_JA));
@@ -79,7 +79,7 @@ void clsHra21::Snima_PC()
     stul_.picKarta.Load(PocetObrazku);
     UmistiKartu(stul_.lblBody_PC, Pocet_PC, X_PC, Y_PC);
     stul_.picKarta(PocetObrazku).Move(X_PC, Y_PC);
-    UkazKartu(QStringLiteral("Karta počítače: "));
+    UkazKartu(QStringLiteral("Karta počítače "));
 
     Zapocitej(c, Pocet_PC, Body_PC, Stav_PC);
     stul_.lblBody_PC.SetCaption(CStr(Body_PC));
@@ -111,7 +111,7 @@ void clsHra21::PCVraciSedmu()
 
 clsHra21::TahPC clsHra21::TahPocitace()
 {
-    const auto T = static_cast<std::int16_t>(17 + static_cast<std::int16_t>(2.0f * rnd_.Rnd()));
+    const auto T = static_cast<std::int16_t>(NizsiPrahPC + static_cast<std::int16_t>(2.0f * rnd_.Rnd()));
     const TahPC tah = RozhodniTahPC(UkazBody_PC(), PocetPCKaret(), PosledniHodnota_PC(), T);
     switch (tah) {
     case TahPC::Snima: Snima_PC(); break;
@@ -119,14 +119,6 @@ clsHra21::TahPC clsHra21::TahPocitace()
     case TahPC::Stoji: break;
     }
     return tah;
-}
-
-bool clsHra21::TahPCMoznaKonci() const
-{
-    for (const std::int16_t T : { 17, 18 })
-        if (RozhodniTahPC(UkazBody_PC(), PocetPCKaret(), PosledniHodnota_PC(), T) != TahPC::Snima)
-            return true;
-    return false;
 }
 
 void clsHra21::UkazKartu(const QString& cija)

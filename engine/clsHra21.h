@@ -2,6 +2,7 @@
 // and hand states, and the computer's play. It lays the cards straight onto the table window.
 #pragma once
 
+#include "engine/Karta.h"
 #include "ui/ControlArray.h"
 #include "ui/GraphicalButton.h"
 #include "ui/Label.h"
@@ -11,39 +12,6 @@
 
 #include <array>
 #include <cstdint>
-
-// One slot of the deck.
-struct Karta {
-    std::int16_t Cislo = 0;
-    std::int16_t Rezerva = 0;
-    std::int16_t Hodnota = 0;
-
-    friend bool operator==(const Karta&, const Karta&) = default;
-};
-
-// Card number 0..31: suit = number / 8, rank = number % 8.
-constexpr std::int16_t PocetKaret = 32;
-constexpr std::int16_t KaretVBarve = 8;
-
-// Point values by rank: ace, king, ober, unter, ten, nine, eight, seven.
-constexpr std::array<std::int16_t, KaretVBarve> HodnotaHodnosti = { 11, 2, 1, 1, 10, 9, 8, 7 };
-constexpr std::int16_t HodnotaEsa = 11;
-constexpr std::int16_t HodnotaSedmy = 7;
-constexpr std::int16_t Jednadvacet = 21;
-
-constexpr std::int16_t HodnotaKarty(std::int16_t cislo)
-{
-    return HodnotaHodnosti[static_cast<std::size_t>(cislo % KaretVBarve)];
-}
-
-// Hand state codes, best first.
-enum Stav : std::int16_t { TriSedmy = 1, DveEsa = 2, PresneJednadvacet = 3, Pres = 4, Pod = 5 };
-
-// The state of an ordinary hand (no special one) with these points.
-constexpr std::int16_t StavPodleBodu(std::int16_t body)
-{
-    return body == Jednadvacet ? PresneJednadvacet : body > Jednadvacet ? Pres : Pod;
-}
 
 // The controls of the table window that the engine lays cards on and writes points into.
 struct StulProHru {
@@ -81,9 +49,10 @@ public:
     // One tick of the computer's turn: draws a fresh threshold 17 or 18, reads the engine, and
     // carries out the engine side (Snima_PC, or PCVraciSedmu). Stoji and VratilSedmu end the turn.
     TahPC TahPocitace();
-    // Whether the computer's turn may end at its next tick, whichever threshold it draws.
-    bool TahPCMoznaKonci() const;
 
+    // The thresholds a tick draws from, equally often.
+    static constexpr std::int16_t NizsiPrahPC = 17;
+    static constexpr std::int16_t VyssiPrahPC = 18;
     // The computer's rule for one tick: its points P, its number of cards N, the value L of the
     // last card drawn and the threshold T. It never looks at the player's hand.
     static constexpr TahPC RozhodniTahPC(std::int16_t P, std::int16_t N, std::int16_t L, std::int16_t T)

@@ -15,7 +15,7 @@ frmStatistika::frmStatistika(Platform& platform_)
 QString frmStatistika::Souhrn()
 {
     const History& historie = TheHistory();
-    return QStringLiteral("Odehraných her: %1, vyhraných %2, prohraných %3. V peněžence na začátku %4 Kč, "
+    return QStringLiteral("Odehraných her %1, vyhraných %2, prohraných %3. V peněžence na začátku %4 Kč, "
                           "nejvíce %5 Kč, nejméně %6 Kč, naposledy %7 Kč.")
         .arg(historie.Hry())
         .arg(historie.Vyhry())

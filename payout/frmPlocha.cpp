@@ -8,14 +8,15 @@
 #include <QPixmap>
 
 namespace {
-const QString KonecHry = QStringLiteral("Hru ukončí kterákoli klávesa nebo kliknutí myší.");
+const QString KonecHry = QStringLiteral("Hru ukončí kterákoli klávesa.");
 } // namespace
 
 frmPlocha::frmPlocha(Platform& platform_, const ControlArray<GraphicalButton>& cmdBankovka, Form& frmStul)
     : frmPlochaDesign(platform_)
-    , cmdBankovka_(cmdBankovka)
     , frmStul_(&frmStul)
 {
+    for (std::int16_t i = 0; i < cmdBankovka.Count(); ++i)
+        bankovky_.push_back(cmdBankovka(i).Picture());
     lblProhra.OnClick([this](std::int16_t Index) { lblProhra_Click(Index); });
 }
 
@@ -24,21 +25,19 @@ void frmPlocha::Form_Load()
     // The table was hidden just now: it must be gone from the screen before the screen is copied.
     DoEvents();
     // Positions on this screen are pixels, the only unit its surface has.
-    MoveTwips(0, 0, platform.screen.Width() + 1, platform.screen.Height() + 1);
-    // The table may have gone by the time the desktop hands its picture over.
-    for (std::int16_t i = 0; i < cmdBankovka_.Count(); ++i)
-        bankovky_.push_back(cmdBankovka_(i).Picture());
-    // Until then nothing of the game is on the screen, which the picture must not show.
-    platform.desktop.Capture(*this, [this](const QPixmap& plocha) { UkazNaPlose(plocha); });
+    MoveTwips(platform.screen.Left(), platform.screen.Top(), platform.screen.Width() + 1, platform.screen.Height() + 1);
+    // Until the desktop hands its picture over nothing of the game is on the screen, which the
+    // picture must not show.
+    platform.desktop.Capture(platform.screen.Shown(), *this, [this](const QPixmap& plocha) { UkazNaPlose(plocha); });
 }
 
 void frmPlocha::UkazNaPlose(const QPixmap& plocha)
 {
-    if (!Desktop::CopyTo(plocha, Surface(), ScaleWidth(), ScaleHeight())) {
-        // Where the platform keeps its screen to itself, the money lies on a plain dark cloth.
-        SetBackColor(RGB(0, 48, 0));
-        Surface().Cls();
-    }
+    // Where the platform keeps its screen to itself, the money lies on a plain dark cloth; so does
+    // whatever part of the screen a smaller picture leaves.
+    SetBackColor(RGB(0, 48, 0));
+    Surface().Cls();
+    Desktop::CopyTo(plocha, Surface(), ScaleWidth(), ScaleHeight());
     Show();
     Surface().SetAutoRedraw(false);
     if (Penezenka <= 0)
@@ -66,7 +65,8 @@ void frmPlocha::UkazProhru()
     cerny.SetVisible(true);
     // The black copy is the yellow caption's shadow: it lies behind it.
     zluty.ZOrder();
-    platform.announcer.Say(zluty.Caption() + u' ' + KonecHry);
+    // Said for any player: the caption speaks to a man.
+    platform.announcer.Say(QStringLiteral("Vše prohráno. ") + KonecHry);
 }
 
 void frmPlocha::Vyplat()

@@ -14,9 +14,9 @@
 class frmPlocha : public frmPlochaDesign {
     Q_OBJECT
 public:
-    // The banknote pictures are those of the table's buttons, read while the screen loads and the
-    // table is still there; unloading this screen unloads the table, if it is still there. Loading
-    // the screen shows it, as soon as it has the desktop's picture.
+    // The banknote pictures are those of the table's buttons, taken as the screen is made, while
+    // the table is still there; unloading this screen unloads the table, if it is still there.
+    // Loading the screen shows it, as soon as it has the desktop's picture.
     frmPlocha(Platform& platform, const ControlArray<GraphicalButton>& cmdBankovka, Form& frmStul);
 
 protected:
@@ -31,7 +31,6 @@ private:
     void UkazProhru();
     void Vyplat();
 
-    const ControlArray<GraphicalButton>& cmdBankovka_;
     std::vector<QPixmap> bankovky_;
     QPointer<Form> frmStul_;
 };

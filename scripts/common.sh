@@ -8,9 +8,10 @@ IXA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # Qt's Czech texts. Tests and headless runs: a virtual X server, xdotool to close windows, a
 # window manager so that maximised windows behave as on a desktop, ImageMagick's import for
 # screenshots and display for a desktop picture, and a Czech locale (a decimal comma the game's
-# numbers must not follow). Wayland compositors without a screen and Qt's Wayland platform; sway
-# with the desktop's portal (its wlroots backend needs PipeWire), grim to take its screen and wtype
-# to type on it; a session bus with the accessibility bus that screen readers listen on, and the
+# numbers must not follow), and xrandr to split a virtual screen into two monitors. Wayland
+# compositors without a screen and Qt's Wayland platform; sway with the desktop's portal (its
+# wlroots backend needs PipeWire), grim to take its screen and wtype to type on it, and Python's
+# D-Bus bindings for a stand-in portal that answers oddly; a session bus with the accessibility bus that screen readers listen on, and the
 # desktop's screen reader with its speech service, which a test plays a game with, and the Czech voice whose pace its silent voice keeps. The installed files are
 # checked with the distribution's validators, the program's hardening with readelf, and the start
 # argument is fuzzed with clang's libFuzzer.
@@ -19,9 +20,10 @@ IXA_PACKAGES=(
   qt6-base-dev qt6-translations-l10n
   libgtest-dev libgmock-dev
   fonts-liberation2 fonts-dejavu-core
-  xvfb xauth xdotool openbox imagemagick locales pkg-config libxcb1-dev
+  xvfb xauth xdotool openbox imagemagick locales pkg-config libxcb1-dev x11-xserver-utils
   weston qt6-wayland dbus-daemon at-spi2-core orca speech-dispatcher espeak-ng
   sway xdg-desktop-portal xdg-desktop-portal-wlr xdg-desktop-portal-gtk pipewire grim wtype
+  python3-dbus python3-gi
   desktop-file-utils appstream man-db binutils
   clang libclang-rt-14-dev
 )

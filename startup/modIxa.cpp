@@ -16,6 +16,8 @@ void Main(Platform& platform)
         nelze->Show();
     } else {
         (new frmStul(platform))->Show();
+        // The pay-out may need the desktop's picture service: woken while the game is played.
+        platform.desktop.Prepare();
     }
 }
 

@@ -69,8 +69,14 @@ void frmStul::cmdRozdej_Click()
 
 void frmStul::cmdRub_Click()
 {
-    if (!HracNaTahu || Hra().UkazBody_JA() >= 21)
+    if (!HracNaTahu) {
+        platform.announcer.Say(MimoTah());
         return;
+    }
+    if (Hra().UkazBody_JA() >= 21) {
+        platform.announcer.Say(QStringLiteral("Už nelze, máte %1 bodů.").arg(Hra().UkazBody_JA()));
+        return;
+    }
     // The second card needs a stake; a player left without a card (a first seven given back)
     // draws a new first card without one.
     if (Hra().PocetMychKaret() == 0 || Sazka > 0) {
@@ -87,12 +93,16 @@ void frmStul::cmdRub_Click()
 
 void frmStul::picKarta_Click(std::int16_t)
 {
-    if (!HracNaTahu)
+    if (!HracNaTahu) {
+        platform.announcer.Say(MimoTah());
         return;
+    }
     const std::int16_t drzel = Hra().PocetMychKaret();
     Hra().ChciVratitSedmu();
     if (Hra().PocetMychKaret() < drzel)
         OhlasVracenouSedmu_JA();
+    else
+        platform.announcer.Say(QStringLiteral("Poslední karta není sedma."));
 }
 
 void frmStul::cmdDost_Click()
@@ -101,7 +111,10 @@ void frmStul::cmdDost_Click()
     MluvilMinule_PC = false;
     tmrTah->SetEnabled(true);
     // The focus passes to a banknote, which does nothing in the computer's turn: a screen reader
-    // is not told, and reads the computer's cards without it.
+    // is not told, and reads the computer's cards without it. It then still takes the focus to be
+    // on "Dost", and asked where it is, it names the button and reads its description, but not
+    // that it is disabled: the description says why.
+    cmdDost->setAccessibleDescription(MimoTah());
     Accessible::WithoutFocusNews([this] { cmdDost->SetEnabled(false); });
 }
 
@@ -129,6 +142,7 @@ void frmStul::VyhodnotVyhru()
 void frmStul::PripravDalsi()
 {
     tmrTah->SetEnabled(false);
+    cmdDost->setAccessibleDescription(QString());
     Sazka = 0;
     TheHistory().Zaloz(Penezenka);
     ZobrazDispleje();

@@ -59,6 +59,9 @@ private:
     void OhlasKartu_PC();
     void OhlasVracenouSedmu_PC();
     void OhlasVysledek(Vitez vitez);
+    // Why a game's key or click does nothing outside the player's turn: before a deal, in the
+    // computer's turn, after the last crown. In the player's turn each action tells its own.
+    QString MimoTah() const;
 
     // Opens a modal window with the computer's turn paused; the turn goes on where it stood
     // once the window is gone.

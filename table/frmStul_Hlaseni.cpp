@@ -1,10 +1,11 @@
 // The table read out to a player who does not see it: each card as it comes, the stake, the
 // computer's play and who won, in the order it happens, and a word where a key does nothing.
+// Short, for the ear: no colon or dash, which a voice reads out as a word, and amounts as plain
+// digits, which it reads as one number; grouped ones it misreads.
 #include "table/frmStul.h"
 
 #include "engine/NazevKarty.h"
 #include "history/Penezenka.h"
-#include "ui/Banknotes.h"
 
 #include <utility>
 
@@ -16,78 +17,91 @@ QString Bodu(std::int16_t body)
     return QString::number(body) + u' ' + QString::fromUtf16(slovo);
 }
 
-// The hands that beat any points, by their names; nothing for the others.
-QString Figura(std::int16_t stav)
+// The hands that beat any points, by their names, as the subject or after "proti"; nothing for
+// the others.
+QString Figura(std::int16_t stav, bool poProti = false)
 {
-    return stav == TriSedmy ? QStringLiteral("tři sedmy") : stav == DveEsa ? QStringLiteral("dvě esa") : QString();
+    if (stav == TriSedmy)
+        return poProti ? QStringLiteral("třem sedmám") : QStringLiteral("tři sedmy");
+    if (stav == DveEsa)
+        return poProti ? QStringLiteral("dvěma esům") : QStringLiteral("dvě esa");
+    return QString();
 }
 
 // A hand in the outcome: its name if it has one, else its points.
-QString Ruka(std::int16_t stav, std::int16_t body)
+QString Ruka(std::int16_t stav, std::int16_t body, bool poProti = false)
 {
-    const QString figura = Figura(stav);
+    const QString figura = Figura(stav, poProti);
     return figura.isEmpty() ? QString::number(body) : figura;
 }
 
-QString Kc(std::int32_t castka)
+QString VelkymPismenem(QString text)
 {
-    return QString::number(castka) + QStringLiteral(" Kč");
+    if (!text.isEmpty())
+        text[0] = text[0].toUpper();
+    return text;
 }
 
-// The purse and the notes it can pay: they are always the smallest ones, up to the largest offered.
-QString PenezenkaANabidka()
+QString VPenezence()
 {
-    std::int32_t nejvetsi = 0;
-    for (const std::int32_t hodnota : HodnotaBankovky)
-        if (Penezenka >= hodnota)
-            nejvetsi = hodnota;
-    const QString nabidka = nejvetsi > 0 ? QStringLiteral(", bankovky do %1.").arg(Kc(nejvetsi))
-                                         : QStringLiteral(", na bankovku nemáte.");
-    return QStringLiteral("V peněžence %1").arg(Kc(Penezenka)) + nabidka;
+    return QStringLiteral("V peněžence %1.").arg(Penezenka);
+}
+
+// Whether the computer may stand at its next tick, whichever threshold it draws then.
+bool PocitacMuzeStat(const clsHra21& hra)
+{
+    for (const std::int16_t T : { clsHra21::NizsiPrahPC, clsHra21::VyssiPrahPC })
+        if (clsHra21::RozhodniTahPC(hra.UkazBody_PC(), hra.PocetPCKaret(), hra.PosledniHodnota_PC(), T)
+            != clsHra21::TahPC::Snima)
+            return true;
+    return false;
 }
 } // namespace
 
 void frmStul::OhlasZacatek()
 {
-    platform.announcer.Say(PenezenkaANabidka() + u' ' + lblNapoveda->Caption());
+    platform.announcer.Say(VPenezence() + u' ' + lblNapoveda->Caption());
 }
 
 void frmStul::OhlasKartu_JA()
 {
+    const std::int16_t body = Hra().UkazBody_JA();
     const QString figura = Figura(Hra().UkazStav_JA());
+    QString zprava = VelkymPismenem(NazevKarty(Hra().PosledniKarta())) + QStringLiteral(", ")
+        + (figura.isEmpty() ? QString() : figura + QStringLiteral(", ")) + Bodu(body);
+    if (body > Jednadvacet)
+        zprava += QStringLiteral(", přes 21");
+    zprava += u'.';
     // The first card of a game asks for the stake, as the stake display does.
-    const QString vyzva = Hra().PocetMychKaret() == 1 && Sazka == 0 ? QStringLiteral(" Sázejte !") : QString();
-    platform.announcer.Say(QStringLiteral("Vaše karta: %1. Máte %2%3.")
-                               .arg(NazevKarty(Hra().PosledniKarta()),
-                                   figura.isEmpty() ? figura : figura + QStringLiteral(", "), Bodu(Hra().UkazBody_JA()))
-        + vyzva);
+    if (Hra().PocetMychKaret() == 1 && Sazka == 0)
+        zprava += QStringLiteral(" Sázejte !");
+    platform.announcer.Say(zprava);
 }
 
 void frmStul::OhlasVracenouSedmu_JA()
 {
-    platform.announcer.Say(QStringLiteral("Sedmu jste vrátil. Máte %1.").arg(Bodu(Hra().UkazBody_JA())));
+    platform.announcer.Say(QStringLiteral("Sedma vrácena, %1.").arg(Bodu(Hra().UkazBody_JA())));
 }
 
 void frmStul::OhlasSazku()
 {
-    platform.announcer.Say(QStringLiteral("Sázka %1. V peněžence %2.").arg(Kc(Sazka), Kc(Penezenka)));
+    platform.announcer.Say(QStringLiteral("Sázka %1.").arg(Sazka));
 }
 
-// The computer draws every 800 ms, and a voice needs about two of them for a message: its cards are
-// said by name alone, at most every other tick, the cards between with the next. A card after
+// The computer draws every 800 ms, and a voice needs more than one tick for a message: its cards
+// are said by name alone, at most every other tick, the cards between with the next. A card after
 // which it may stand waits for the outcome, which then goes first and is heard at once; the
 // outcome tells the points.
 void frmStul::OhlasKartu_PC()
 {
     KartyKOhlaseni_PC << NazevHodnosti(Hra().PosledniKarta());
-    if (std::exchange(MluvilMinule_PC, false) || Hra().TahPCMoznaKonci())
+    if (std::exchange(MluvilMinule_PC, false) || PocitacMuzeStat(Hra()))
         return;
-    QString karty = KartyKOhlaseni_PC.join(QStringLiteral(", "));
+    const QString karty = KartyKOhlaseni_PC.join(QStringLiteral(", "));
     const bool prvni = Hra().PocetPCKaret() == KartyKOhlaseni_PC.size();
     KartyKOhlaseni_PC.clear();
     MluvilMinule_PC = true;
-    platform.announcer.Say(
-        prvni ? QStringLiteral("Počítač: %1.").arg(karty) : karty.replace(0, 1, karty.at(0).toUpper()) + u'.');
+    platform.announcer.Say(prvni ? QStringLiteral("Počítač %1.").arg(karty) : VelkymPismenem(karty) + u'.');
 }
 
 void frmStul::OhlasVracenouSedmu_PC()
@@ -95,22 +109,32 @@ void frmStul::OhlasVracenouSedmu_PC()
     VratilSedmu_PC = true;
 }
 
+// The player's hand first: "Výhra 21 proti 16", "Prohra 19 proti 20"; a tie, which the bank
+// takes, by the one hand both hold.
 void frmStul::OhlasVysledek(Vitez vitez)
 {
     const std::int16_t stavJa = Hra().UkazStav_JA();
     const std::int16_t stavPc = Hra().UkazStav_PC();
-    const QString ja = Ruka(stavJa, Hra().UkazBody_JA());
-    const QString pc = Ruka(stavPc, Hra().UkazBody_PC());
-    QString zprava = vitez == Vitez::Hrac ? QStringLiteral("Vyhrál jste, %1 proti %2").arg(ja, pc)
-        : stavJa == stavPc && ja == pc    ? QStringLiteral("Vyhrál počítač, shoda %1").arg(pc)
-                                          : QStringLiteral("Vyhrál počítač, %1 proti %2").arg(pc, ja);
-    zprava += QStringLiteral(". ");
+    const std::int16_t bodyJa = Hra().UkazBody_JA();
+    const std::int16_t bodyPc = Hra().UkazBody_PC();
+    QString zprava = vitez == Vitez::Pocitac && stavJa == stavPc && bodyJa == bodyPc
+        ? QStringLiteral("Prohra, shoda %1. ").arg(Ruka(stavJa, bodyJa))
+        : QStringLiteral("%1 %2 proti %3. ")
+              .arg(vitez == Vitez::Hrac ? QStringLiteral("Výhra") : QStringLiteral("Prohra"), Ruka(stavJa, bodyJa),
+                  Ruka(stavPc, bodyPc, true));
     if (VratilSedmu_PC)
         KartyKOhlaseni_PC << QStringLiteral("sedmu vrátil");
     if (!KartyKOhlaseni_PC.isEmpty())
-        zprava += QStringLiteral("Počítač: %1. ").arg(KartyKOhlaseni_PC.join(QStringLiteral(", ")));
+        zprava += QStringLiteral("Počítač %1. ").arg(KartyKOhlaseni_PC.join(QStringLiteral(", ")));
     KartyKOhlaseni_PC.clear();
     VratilSedmu_PC = false;
-    zprava += Penezenka < 1 ? QStringLiteral("Vše jste prohrál.") : PenezenkaANabidka();
+    zprava += Penezenka < 1 ? QStringLiteral("Vše prohráno.") : VPenezence();
     platform.announcer.Say(zprava);
+}
+
+QString frmStul::MimoTah() const
+{
+    return picRevolver->Visible() ? QStringLiteral("Nemáte peníze.")
+        : tmrTah->Enabled()       ? QStringLiteral("Počkejte, hraje počítač.")
+                                  : QStringLiteral("Nejprve rozdejte karty.");
 }

@@ -16,12 +16,12 @@ void frmStul::Form_KeyDown(std::int16_t KeyCode, std::int16_t Shift)
         return;
     }
     // The buttons' own shortcuts reach this only while the button is disabled.
-    if (Shift == ShiftMask::Alt && KeyCode == 'R' && tmrTah->Enabled()) {
-        platform.announcer.Say(QStringLiteral("Počkejte, hraje počítač."));
+    if (Shift == ShiftMask::Alt && KeyCode == 'R' && !cmdRozdej->Enabled()) {
+        platform.announcer.Say(HracNaTahu ? QStringLiteral("Hra ještě běží.") : MimoTah());
         return;
     }
-    if (Shift == ShiftMask::Alt && KeyCode == 'D' && HracNaTahu && Hra().PocetMychKaret() < 2) {
-        platform.announcer.Say(QStringLiteral("Stát lze až se dvěma kartami."));
+    if (Shift == ShiftMask::Alt && KeyCode == 'D' && !cmdDost->Enabled()) {
+        platform.announcer.Say(HracNaTahu ? QStringLiteral("Stát lze až se dvěma kartami.") : MimoTah());
         return;
     }
     if (KeyCode == KeyCodes::Digit7) {

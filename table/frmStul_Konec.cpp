@@ -21,6 +21,8 @@ void frmStul::Form_Unload(bool& Cancel)
             // The help and the chart go with the table: the pay-out waits for none of them, and
             // its copy of the desktop shows none of them.
             platform.forms.DiscardModal();
+            // The pay-out covers the screen the table was on, of however many the player has.
+            platform.screen.Follow(*this);
             Hide();
             // The last screen shows itself once it has the desktop's picture, which may take a while.
             (new frmPlocha(platform, cmdBankovka, *this))->Load();

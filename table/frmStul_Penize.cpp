@@ -16,8 +16,14 @@ void frmStul::cmdBankovka_MouseDown(std::int16_t Index, std::int16_t Button, std
 {
     // The stake can change only while the player holds exactly one card, and only in the
     // player's own turn: once the bank's cards are showing, the outcome is no longer open.
-    if (!HracNaTahu || Hra().PocetMychKaret() != 1)
+    if (!HracNaTahu) {
+        platform.announcer.Say(MimoTah());
         return;
+    }
+    if (Hra().PocetMychKaret() != 1) {
+        platform.announcer.Say(QStringLiteral("Sázet lze jen s jednou kartou."));
+        return;
+    }
     const std::int32_t r = HodnotaBankovkyOf(Index);
     const std::int32_t predtim = Sazka;
     if (Button == MouseButton::Left) {
@@ -30,7 +36,7 @@ void frmStul::cmdBankovka_MouseDown(std::int16_t Index, std::int16_t Button, std
             Sazka += 2 * r;
             Penezenka -= r;
         } else if (!kryto) {
-            platform.announcer.Say(QStringLiteral("Na %1 Kč nemáte, v peněžence %2 Kč.").arg(r).arg(Penezenka));
+            platform.announcer.Say(QStringLiteral("Na %1 Kč nemáte, v peněžence %2.").arg(r).arg(Penezenka));
         } else {
             platform.announcer.Say(QStringLiteral("Sázku o %1 Kč vyšší by nešlo vyplatit.").arg(r));
         }

@@ -20,6 +20,9 @@
 
 class TableTest : public ::testing::Test {
 protected:
+    // The run's record is program-wide; each test is a run of its own.
+    void SetUp() override { TheHistory() = History(); }
+
     void TearDown() override
     {
         if (stul)

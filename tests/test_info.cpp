@@ -11,6 +11,7 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
@@ -48,7 +49,7 @@ TEST_F(InfoWindow, OpensDarkGreenWithTheCardsTheYellowFrameAndLineAndTheFocusOnO
 {
     Open();
     QApplication::setActiveWindow(info);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(info));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(info, 60000));
     EXPECT_EQ(info->Caption(), QStringLiteral("O aplikaci"));
     EXPECT_EQ(QApplication::focusWidget(), info->cmdOK);
 
@@ -175,12 +176,13 @@ TEST_F(InfoWindow, StatistikaOpensTheChartModallyOnTopOfIt)
     QPointer<frmStatistika> chart;
     bool modalOverInfo = false;
     QPoint chartAt;
-    // The modal show returns only once the chart is closed: a timer closes it, and another one
-    // hides whatever is still modal later, so that nothing hangs. Both end with the test.
+    // The modal show returns only once the chart is closed: a timer closes it, and another one,
+    // started once the first is done, hides whatever is still modal later, so that nothing hangs.
     QTimer closer, guard;
     closer.setSingleShot(true);
     guard.setSingleShot(true);
     QObject::connect(&closer, &QTimer::timeout, [&] {
+        const auto guardLater = qScopeGuard([&] { guard.start(5000); });
         chart = qobject_cast<frmStatistika*>(QApplication::activeModalWidget());
         if (!chart)
             return;
@@ -190,7 +192,7 @@ TEST_F(InfoWindow, StatistikaOpensTheChartModallyOnTopOfIt)
         QAccessible::queryAccessibleInterface(info->cmdStatistika)
             ->actionInterface()
             ->doAction(QStringLiteral("Press"));
-        modalOverInfo = modalOverInfo && QTest::qWaitFor([&] { return !info->cmdStatistika->isDown(); }, 2000)
+        modalOverInfo = modalOverInfo && QTest::qWaitFor([&] { return !info->cmdStatistika->isDown(); }, 60000)
             && QApplication::activeModalWidget() == chart;
         QTest::keyClick(chart, Qt::Key_Escape);
     });
@@ -199,7 +201,6 @@ TEST_F(InfoWindow, StatistikaOpensTheChartModallyOnTopOfIt)
             stuck->hide();
     });
     closer.start(0);
-    guard.start(5000);
     Click(info->cmdStatistika);
 
     ASSERT_FALSE(chart.isNull()) << "no chart was shown modally";

@@ -209,67 +209,44 @@ TEST_F(KeysThroughAWindow, AKeyIsSeenOnceAlsoWhenTheWindowItselfHasTheFocus)
     EXPECT_EQ(window.keys, (std::vector<std::pair<std::int16_t, std::int16_t>> { { KeyCodes::Delete, 0 } }));
 }
 
-// On Windows the virtual key tells the physical key, whatever the layout types on it.
-TEST(KeyCodes, WindowsVirtualKeysOfTheMainRowAreDigitsWhateverTheLayoutAndShift)
+// On X11 and Wayland the keycode tells the physical key, whatever the layout types on it; a key
+// made up without one is known by its character.
+TEST(KeyCodes, ThePhysicalKeyDecidesWhateverTheLayoutAndShift)
 {
     struct Case {
         const char* name;
         int key;
         Qt::KeyboardModifiers modifiers;
-        quint32 virtualKey;
+        quint32 scanCode;
         std::int16_t code;
     };
     std::vector<Case> cases = {
-        { "keypad 1 with Num Lock", Qt::Key_1, Qt::KeypadModifier, 0x61, KeyCodes::Numpad0 + 1 },
-        { "keypad 1 without Num Lock", Qt::Key_End, Qt::KeypadModifier, 0x23, 35 },
-        { "Delete", Qt::Key_Delete, Qt::NoModifier, 0x2e, KeyCodes::Delete },
-        { "keypad Delete", Qt::Key_Delete, Qt::KeypadModifier, 0x2e, KeyCodes::Delete },
-        { "F1", Qt::Key_F1, Qt::NoModifier, 0x70, KeyCodes::F1 },
-        { "US Shift+= (+)", Qt::Key_Plus, Qt::ShiftModifier, 0xbb, 0 },
-        { "US Shift+8 (*)", Qt::Key_Asterisk, Qt::ShiftModifier, 0x38, KeyCodes::Digit0 + 8 },
+        { "keypad 1 with Num Lock", Qt::Key_1, Qt::KeypadModifier, 87, KeyCodes::Numpad0 + 1 },
+        { "keypad 1 without Num Lock", Qt::Key_End, Qt::KeypadModifier, 87, 35 },
+        { "Delete", Qt::Key_Delete, Qt::NoModifier, 119, KeyCodes::Delete },
+        { "keypad Delete", Qt::Key_Delete, Qt::KeypadModifier, 91, KeyCodes::Delete },
+        { "F1", Qt::Key_F1, Qt::NoModifier, 67, KeyCodes::F1 },
+        { "US Shift+= (+)", Qt::Key_Plus, Qt::ShiftModifier, 21, 0 },
+        { "US Shift+8 (*)", Qt::Key_Asterisk, Qt::ShiftModifier, 17, KeyCodes::Digit0 + 8 },
+        // Made up without native codes: the character decides.
+        { "made-up +", Qt::Key_Plus, Qt::NoModifier, 0, KeyCodes::Digit1 },
+        { "made-up !", Qt::Key_Exclam, Qt::ShiftModifier, 0, KeyCodes::Digit1 },
+        { "made-up Ě", 0x11a, Qt::NoModifier, 0, KeyCodes::Digit1 + 1 },
     };
     const int usShifted[] = { Qt::Key_Exclam, Qt::Key_At, Qt::Key_NumberSign, Qt::Key_Dollar, Qt::Key_Percent,
         Qt::Key_AsciiCircum, Qt::Key_Ampersand };
     const int czech[] = { Qt::Key_Plus, 0x11a, 0x160, 0x10c, 0x158, 0x17d, Qt::Key_Yacute };
     for (int d = 1; d <= 7; ++d) {
-        const auto vk = static_cast<quint32>(0x30 + d);
+        const auto keycode = static_cast<quint32>(9 + d);
         const auto code = static_cast<std::int16_t>(KeyCodes::Digit0 + d);
-        cases.push_back({ "US", Qt::Key_0 + d, Qt::NoModifier, vk, code });
-        cases.push_back({ "US Shift", usShifted[d - 1], Qt::ShiftModifier, vk, code });
-        cases.push_back({ "Czech", czech[d - 1], Qt::NoModifier, vk, code });
-        cases.push_back({ "Czech Shift", Qt::Key_0 + d, Qt::ShiftModifier, vk, code });
+        cases.push_back({ "US", Qt::Key_0 + d, Qt::NoModifier, keycode, code });
+        cases.push_back({ "US Shift", usShifted[d - 1], Qt::ShiftModifier, keycode, code });
+        cases.push_back({ "Czech", czech[d - 1], Qt::NoModifier, keycode, code });
+        cases.push_back({ "Czech Shift", Qt::Key_0 + d, Qt::ShiftModifier, keycode, code });
     }
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.name) + " vk " + std::to_string(c.virtualKey));
-        EXPECT_EQ(KeyCodeOf(KeyPress { c.key, c.modifiers, 0, c.virtualKey, QStringLiteral("windows") }), c.code);
-    }
-}
-
-TEST(KeyCodes, ThePhysicalKeyDecidesOnEveryPlatformThatTellsIt)
-{
-    struct Case {
-        const char* platform;
-        int key;
-        quint32 scanCode;
-        quint32 virtualKey;
-        std::int16_t code;
-    };
-    const std::vector<Case> cases = {
-        { "xcb", Qt::Key_Plus, 10, 0x2b, KeyCodes::Digit1 },
-        { "wayland", Qt::Key_Plus, 10, 0x2b, KeyCodes::Digit1 },
-        { "xcb", Qt::Key_Plus, 21, 0x2b, 0 },
-        { "wayland", Qt::Key_Exclam, 21, 0x21, 0 },
-        { "windows", Qt::Key_Plus, 0x02, 0xbb, 0 },
-        // A key made up without native codes falls back to its character everywhere.
-        { "xcb", Qt::Key_Plus, 0, 0, KeyCodes::Digit1 },
-        { "windows", Qt::Key_Exclam, 0, 0, KeyCodes::Digit1 },
-        { "cocoa", 0x11a, 0, 0, KeyCodes::Digit1 + 1 },
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.platform) + " scan " + std::to_string(c.scanCode));
-        EXPECT_EQ(
-            KeyCodeOf(KeyPress { c.key, Qt::NoModifier, c.scanCode, c.virtualKey, QString::fromLatin1(c.platform) }),
-            c.code);
+        SCOPED_TRACE(std::string(c.name) + " keycode " + std::to_string(c.scanCode));
+        EXPECT_EQ(KeyCodeOf(KeyPress { c.key, c.modifiers, c.scanCode }), c.code);
     }
 }
 

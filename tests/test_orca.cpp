@@ -1,10 +1,9 @@
 // A whole game as a blind player plays it: by keys alone, with the desktop's screen reader, Orca,
-// speaking Czech through a silent voice that writes down what it says; and the displays' values as
-// the accessibility bus carries them.
+// speaking Czech with Debian's own speech settings through a silent voice that writes down what it
+// says.
 #include "ChildProcess.h"
 #include "ui/frmStulDesign.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -13,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <iostream>
 #include <memory>
 
 TEST(ScreenReader, ABlindPlayerHearsAWholeGameFromTheDealToThePayOut)
@@ -24,11 +24,16 @@ TEST(ScreenReader, ABlindPlayerHearsAWholeGameFromTheDealToThePayOut)
     const auto at = [&](const QString& path) { return home.filePath(path); };
     // The voice writes each utterance as a line, and sound goes nowhere. Orca will not start while
     // another Orca of the same user runs anywhere on the machine, which it asks pgrep: this pgrep
-    // finds none, so that test runs side by side have one each.
+    // finds none, so that test runs side by side have one each. The speech settings are Debian's,
+    // which turn a colon or a dash into a word, as a player hears them.
     const QString speechd = QStringLiteral(".config/speech-dispatcher/");
+    QFile debian(QStringLiteral("/etc/speech-dispatcher/speechd.conf"));
+    ASSERT_TRUE(debian.open(QIODevice::ReadOnly));
+    const QString settings = QString::fromUtf8(debian.readAll()).remove(QRegularExpression("(?m)^Include.*$"));
     for (const auto& [path, text] : { std::pair<QString, QString> { ".asoundrc", "pcm.!default { type null }" },
              { speechd + "speechd.conf",
-                 "AudioOutputMethod alsa\nAddModule recorder sd_generic recorder.conf\nDefaultModule recorder" },
+                 settings
+                     + "AudioOutputMethod alsa\nAddModule recorder sd_generic recorder.conf\nDefaultModule recorder" },
              { speechd + "modules/recorder.conf",
                  "GenericExecuteSynth \"" + at("bin/say")
                      + " \\'$DATA\\'\"\nGenericLanguage cs czech utf-8\n"
@@ -69,32 +74,30 @@ TEST(ScreenReader, ABlindPlayerHearsAWholeGameFromTheDealToThePayOut)
     env.insert("QT_QPA_PLATFORM", "xcb");
     // Qt's leak of a key whose window is gone is told apart only by full stacks (tests/lsan.supp).
     env.insert("ASAN_OPTIONS", env.value("ASAN_OPTIONS") + ":fast_unwind_on_malloc=0");
-    const auto ixa = start(IXA_BINARY, "11");
+    const auto ixa = std::make_unique<Child>(IXA_BINARY, QStringList { "11" }, env, at("ixa.err"));
 
     // Each key is pressed once what the last one brought is heard: a key cuts short what is still
     // to be said. Orca reviews the screen line by line (KP_), up from the focus, then down.
-    // Ten stands, each with a refusal; the voice is as slow as the desktop's at its usual rate.
+    // Ten stands, each with a refusal; the voice is as slow as the desktop's at its usual rate. The
+    // speech service says each sentence apart, and leaves out an exclamation mark.
     const std::pair<const char*, const char*> game[] = {
-        { "", "Ixa rám\\. V peněžence 1100 Kč.* F1 ! Rozdej karty tlačítko\\." },
-        { "alt+r", "Vaše karta: \\S+ \\S+\\. Máte \\d+ bod" }, { "Delete", "Nejprve sázejte !" },
-        { "1", "Sázka 200 Kč\\. V peněžence \\d+ Kč\\." },
+        { "", "Ixa rám\\. V peněžence 1100\\. Pravidla.* F1\\W*Rozdej karty tlačítko\\." },
+        { "alt+r", "\\S+ \\S+, \\d+ bod" }, { "Delete", "Nejprve sázejte" }, { "1", "Sázka 200\\." },
         // Orca's own click on the focused note, in its review of the screen, stakes it once.
-        { "KP_Begin", "100" }, { "KP_Divide", "Sázka 400 Kč\\. V peněžence \\d+ Kč\\." },
-        { "Delete", "Vaše karta: \\S+ \\S+\\. Máte (dvě esa, )?\\d+ bod" },
-        { "alt+d", "Vyhrál (jste|počítač), [^.]+\\. (Počítač: [^.]+\\. )?(V peněžence|Vše)" },
+        { "KP_Begin", "100" }, { "KP_Divide", "Sázka 400\\." }, { "Delete", "\\S+ \\S+, (dvě esa, )?\\d+ bod" },
+        { "alt+d", "(Výhra|Prohra)[^.]+\\. (Počítač [^.]+\\. )?(V peněžence \\d+|Vše prohráno)\\." },
         { "", "Rozdej karty tlačítko" },
-        { "KP_Home", "Vaše karta: \\S+ \\S+.*Body pro Vás: \\d+.*Karta počítače: \\S+ \\S+.*Body pro počítač: \\d+" },
-        { "KP_Page_Up", "Sázka: 0 Kč Obsah Vaší peněženky: \\d+ Kč" },
+        { "KP_Home", "Vaše karta \\S+ \\S+.*Body pro Vás \\d+.*Karta počítače \\S+ \\S+.*Body pro počítač \\d+" },
+        { "KP_Page_Up", "Sázka 0 Kč Obsah Vaší peněženky \\d+ Kč" },
         { "F1", "O aplikaci dialog .*Karetní hra .* OK tlačítko\\." },
         { "alt+p", "Hrajete proti počítači, který drží bank\\." },
-        { "alt+s", "Změny obsahu Vaší peněženky\\. Odehraných her: 10, vyhraných \\d+, prohraných \\d+\\. V peněžence" },
+        { "alt+s", "Změny obsahu Vaší peněženky\\. Odehraných her 10, vyhraných \\d+, prohraných \\d+\\. V peněžence" },
         { "Escape", "O aplikaci" }, { "Return", "Ixa rám\\. Rozdej karty tlačítko\\." },
-        // Orca keeps a key while it decides whether the key is its own, and Qt waits for that a tenth
-        // of a second only: on a busy machine the keypad Enter of its status bar command reaches the
-        // focused "Rozdej karty" as well, and deals. The status bar then holds the deal's message.
-        { "Insert+KP_Enter Insert+KP_Enter", "(Vyhrál [^!]* Kč\\.|Sázejte !) stavová-lišta" },
-        { "alt+k", "Opravdu mám vyplatit výhru \\? Ano tlačítko\\." },
-        { "Return", "Vyplaceno \\d+ Kč\\. Hru ukončí kterákoli klávesa nebo kliknutí myší\\." }
+        // The status bar holds the last message, the outcome; the keypad Enter of the command is
+        // Orca's own and deals nothing, however late Orca tells Qt so on a busy machine.
+        { "Insert+KP_Enter Insert+KP_Enter", "(Výhra|Prohra).*? V peněžence \\d+\\. stavová\\W+(pomlčka )?lišta" },
+        { "alt+k", "Opravdu mám vyplatit výhru\\W*Ano tlačítko\\." },
+        { "Return", "Vyplaceno \\d+ Kč\\. Hru ukončí kterákoli klávesa\\." }
     };
     QRegularExpressionMatch match;
     QStringList delays;
@@ -118,43 +121,53 @@ TEST(ScreenReader, ABlindPlayerHearsAWholeGameFromTheDealToThePayOut)
             << words << " not heard after: " << transcript().mid(heard).toStdString();
         if (QByteArray(key) != "alt+d")
             continue;
-        // The bank's cards come a tick apart from the first, said at once; the last after the outcome.
+        // From the second card to the outcome the player hears the focus reach "Dost" (late on a busy
+        // machine, with what it says in the bank's turn), the key and the bank's cards, and no other
+        // move of the focus; the outcome comes first after the bank's last card, which it names.
         QFile timed(at("timed"));
-        const QStringList lines
-            = timed.open(QIODevice::ReadOnly) ? QString::fromUtf8(timed.readAll()).split('\n') : QStringList();
-        const QStringList turn = lines.mid(lines.lastIndexOf(QRegularExpression(".*Máte.*")));
-        const auto began = [&](const char* text) { return turn.filter(text).value(0).section(' ', 0, 0).toLongLong(); };
-        const QRegularExpression card("(?i)\\b(eso|král|svršek|spodek|desítka|devítka|osma|sedma)\\b");
-        delays << QString::number(
-            began("Vyhrál") - began("Počítač: ") - frmStulDesign::TahIntervalMs * (turn.join(' ').count(card) - 1));
-        EXPECT_LE(delays.last().toLongLong(), 1500) << turn.join('\n').toStdString();
+        QStringList turn = timed.open(QIODevice::ReadOnly)
+            ? QString::fromUtf8(timed.readAll()).split('\n', Qt::SkipEmptyParts)
+            : QStringList();
+        turn = turn.mid(turn.lastIndexOf(QRegularExpression("\\d+ .*\\d bod.*")) + 1);
+        const auto text = [](const QString& line) { return line.section(' ', 1).trimmed(); };
+        const QString rank = QStringLiteral("(eso|král|svršek|spodek|desítka|devítka|osma|sedma)");
+        const QRegularExpression bankOrStand(
+            "^(Dost tlačítko(\\.| Počkejte, hraje počítač\\.)|\\S* ?Alt|(Počítač )?" + rank + "(, " + rank + ")*\\.)$",
+            QRegularExpression::CaseInsensitiveOption);
+        qsizetype outcome = 0;
+        while (outcome < turn.size() && bankOrStand.match(text(turn[outcome])).hasMatch())
+            ++outcome;
+        ASSERT_TRUE(outcome < turn.size() && text(turn[outcome]).contains(QRegularExpression("^(Výhra|Prohra)")))
+            << turn.join('\n').toStdString();
+        // A figure only: how long after the bank's last card the outcome began, the bank's first
+        // card said at once and the rest a tick apart.
+        const qsizetype first = turn.indexOf(QRegularExpression("\\d+ Počítač .*"));
+        const qsizetype cards = turn.join(' ').count(QRegularExpression("(?i)\\b" + rank + "\\b"));
+        delays << QString::number(turn[outcome].section(' ', 0, 0).toLongLong()
+            - turn.value(first).section(' ', 0, 0).toLongLong() - frmStulDesign::TahIntervalMs * (cards - 1));
         if (delays.size() < 10)
             step = 0;
+        else
+            std::cout << "The outcome began after the bank's last card (ms): " << delays.join(", ").toStdString()
+                      << '\n';
     }
     EXPECT_FALSE(transcript().contains("Sázka 600")) << transcript().toStdString();
+    // None of the game's words has a sign that a voice reads out; the dash is Orca's own, in the
+    // name it gives the status bar.
+    EXPECT_FALSE(transcript().contains(QRegularExpression("dvojtečka|závorka|pomlčka(?! lišta)")))
+        << transcript().toStdString();
     // The review reads the points and the purse just told, and the pay-out pays that purse.
     const QRegularExpressionMatch reviewed
-        = QRegularExpression("Máte (?:dvě esa, )?(\\d+) bod(?!.*Máte (?:dvě esa, )?\\d).*V peněžence (\\d+) Kč.+?Rozdej"
-                             ".*Body pro Vás: \\1\\b.*peněženky: \\2 Kč")
+        = QRegularExpression("(\\d+) bod(?!.*\\d bod).*V peněžence (\\d+)\\..+?Rozdej"
+                             ".*Body pro Vás \\1\\b.*peněženky \\2 Kč")
               .match(transcript().left(beforeStatusBar));
     EXPECT_TRUE(reviewed.hasMatch() && transcript().contains("Vyplaceno " + reviewed.captured(2) + " Kč"))
         << transcript().toStdString();
     xdotool("mousemove 512 384 click 1");
     EXPECT_TRUE(ixa->process().waitForFinished(Patience) && ixa->process().exitCode() == 0) << "a click ends the game";
-
-    // The displays send their new values to the reader too, which a table played in the tests'
-    // own process shows on this bus.
-    env.insert("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
-    env.insert("IXA_ACCESSIBILITY_BUS", "1");
-    QProcess table;
-    table.setProcessEnvironment(env);
-    table.setProcessChannelMode(QProcess::MergedChannels);
-    table.start(QCoreApplication::applicationFilePath(),
-        { "--gtest_filter=TableTest.ThePurseTheStakeAndThePointsAreAnnouncedAsTheyChange" });
-    ASSERT_TRUE(table.waitForFinished(Patience));
-    const QByteArray output = table.readAll();
-    EXPECT_TRUE(table.exitCode() == 0 && output.contains("[  PASSED  ] 1 test") && !output.contains("SKIPPED"))
-        << output.toStdString();
+    // The displays' amounts reach the reader in their names, with nothing for the bridge to refuse.
+    QFile errors(at("ixa.err"));
+    EXPECT_TRUE(errors.open(QIODevice::ReadOnly) && !errors.readAll().contains("qt.accessibility"));
     // Orca ends on a signal only once it hears from the desktop again.
     orca->process().kill();
 }

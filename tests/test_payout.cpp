@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -181,16 +182,28 @@ TEST_F(PayoutScreen, TheNotesLieOverTheFrozenDesktopWhereTheirNumbersPutThemAndS
     EXPECT_EQ(Shown(), shown);
 }
 
-// Where the platform will not show its screen, the notes lie on a plain dark background.
-TEST_F(PayoutScreen, ARefusedCaptureStillGivesADarkScreenWithTheNotes)
+// Where the platform will not show its screen, the notes lie on a plain dark background; so they
+// do on whatever part of the screen a smaller picture leaves, as a picture with fewer pixels than
+// the screen, or a desktop that pictures less of it, gives.
+TEST_F(PayoutScreen, ARefusedOrSmallerCaptureStillGivesADarkScreenWithTheNotes)
 {
-    platform.desktop.Pretend(QPixmap());
-    platform.rnd.Script({ 0.0f, 0.5f, 0.5f });
-    Open(100);
-    const QImage shown = Shown();
-    EXPECT_LT(shown.pixelColor(10, 10).lightness(), 64);
-    EXPECT_EQ(shown.pixelColor(10, 10), shown.pixelColor(Width - 10, Height - 10));
-    EXPECT_EQ(shown.pixel(420 + 80, 344 + 40), Note(0).pixel(80, 40));
+    QPixmap quarter(QSize(Width / 2, Height / 2) * qApp->devicePixelRatio());
+    quarter.setDevicePixelRatio(qApp->devicePixelRatio());
+    quarter.fill(DesktopBlue);
+    std::optional<QColor> cloth;
+    for (const QPixmap& picture :
+        { QPixmap(), quarter, QPixmap::fromImage(quarter.toImage().convertToFormat(QImage::Format_ARGB32)) }) {
+        platform.desktop.Pretend(picture);
+        platform.rnd.Script({ 0.0f, 0.5f, 0.5f });
+        Open(100);
+        const QImage shown = Shown();
+        cloth = cloth.value_or(shown.pixelColor(Width - 10, Height - 10));
+        EXPECT_LT(cloth->lightness(), 64);
+        EXPECT_EQ(shown.pixelColor(10, 10), picture.isNull() ? *cloth : DesktopBlue);
+        EXPECT_EQ(shown.pixelColor(Width - 10, Height - 10), *cloth);
+        EXPECT_EQ(shown.pixelColor(Width / 2 + 10, 10), *cloth);
+        EXPECT_EQ(shown.pixel(420 + 80, 344 + 40), Note(0).pixel(80, 40));
+    }
 }
 
 // Qt takes the pixel ratio when it starts: a test at another ratio runs again in a process that

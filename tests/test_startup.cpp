@@ -36,6 +36,9 @@ TEST_F(Startup, TheTableNeedsAtLeast12000By9000Twips)
         platform.screen.SetSizeTwips(c.width, c.height);
         modIxa::Main(platform);
         EXPECT_EQ(Shown<frmStul>() != nullptr, c.table);
+        // The hint's and the notice's five seconds count from the window's first frame, not yet drawn.
+        const Timer* fiveSeconds = c.table ? Shown<frmStul>()->tmrZmiz : Shown<frmNelze>()->tmrPryc;
+        EXPECT_TRUE(fiveSeconds->Enabled() && !fiveSeconds->Running());
         if (frmNelze* nelze = Shown<frmNelze>()) {
             EXPECT_EQ(nelze->lblText->Caption(),
                 QStringLiteral("Je mi líto, ale hra je určena pro minimální rozlišení  800 x 600 bodů !"));

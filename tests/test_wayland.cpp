@@ -10,7 +10,10 @@
 #include <QLibraryInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QUrl>
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -83,8 +86,11 @@ TEST(Wayland, TheGameComesUpNativelyAndEndsCleanlyWhenAskedTo)
 }
 
 // sway with the desktop's portal on a session bus of its own, played to the pay-out: the notes lie
-// over the desktop as it was when the table went, pixel for pixel also at twice the pixel ratio,
-// and nothing of the table is in it. On a bus without a portal the notes lie on the plain cloth.
+// over the desktop as it was when the table went, pixel for pixel also at twice the pixel ratio and
+// on the second of two outputs where the table was, and nothing of the table is in it. On a bus
+// without a portal the notes lie on the plain cloth. A stand-in portal answers oddly: the game
+// reads and removes only the picture file of its first answer, never blocks on a FIFO, and takes
+// back a request that is not answered in time, or when the session ends it.
 TEST(Wayland, ThePayOutLiesOverTheDesktopThePortalPicturedOrOverTheClothWithoutOne)
 {
     using namespace Qt::StringLiterals;
@@ -132,8 +138,8 @@ TEST(Wayland, ThePayOutLiesOverTheDesktopThePortalPicturedOrOverTheClothWithoutO
         QFile::copy(portals.filePath(backend), runtime.filePath(backend));
     Child pipewire(tool("pipewire"), {}, session);
     ASSERT_TRUE(waitUntil(Patience, [&] { return QFileInfo::exists(runtime.filePath(u"pipewire-0"_s)); }));
-    const auto screenshot = [&] {
-        run(tool("grim"), { runtime.filePath(u"screen.png"_s) }, session);
+    const auto screenshot = [&](const QString& output) {
+        run(tool("grim"), { u"-o"_s, output, runtime.filePath(u"screen.png"_s) }, session);
         return QImage(runtime.filePath(u"screen.png"_s)).convertToFormat(QImage::Format_RGB32);
     };
     const auto swaymsg = [&](const QString& command) {
@@ -150,28 +156,79 @@ TEST(Wayland, ThePayOutLiesOverTheDesktopThePortalPicturedOrOverTheClothWithoutO
         }
         return false;
     };
-
-    for (const auto& [portal, scale] : { std::pair { true, 1 }, { true, 2 }, { false, 1 } }) {
-        SCOPED_TRACE(testing::Message() << (portal ? "portal" : "no portal") << ", scale " << scale);
-        // The desktop is a pattern in which a picture moved by a device pixel would not match.
+    // The output's desktop is a pattern in which a picture moved by a device pixel would not match.
+    const auto patternAt = [](int scale) {
         QImage pattern(1024 * scale, 768 * scale, QImage::Format_RGB32);
         for (int y = 0; y < pattern.height(); ++y)
             for (int x = 0; x < pattern.width(); ++x)
                 pattern.setPixel(x, y, qRgb(x & 255, y & 255, 128 | ((x ^ y) & 127)));
+        return pattern;
+    };
+    const auto showPattern = [&](const QString& output, int scale, const QString& more) {
+        const QImage pattern = patternAt(scale);
         const QString desktop = swayRuntime.filePath(u"desktop%1.png"_s.arg(scale));
-        ASSERT_TRUE(pattern.save(desktop));
-        swaymsg(u"output HEADLESS-1 resolution %1x%2 scale %3 bg %4 fill"_s.arg(1024 * scale)
+        EXPECT_TRUE(pattern.save(desktop));
+        swaymsg(u"output %1 resolution %2x%3 scale %4 bg %5 fill %6"_s.arg(output)
+                    .arg(1024 * scale)
                     .arg(768 * scale)
                     .arg(scale)
-                    .arg(desktop));
-        ASSERT_TRUE(waitUntil(Patience, [&] { return screenshot() == pattern; }))
+                    .arg(desktop, more));
+        EXPECT_TRUE(waitUntil(Patience, [&] { return screenshot(output) == pattern; }))
             << "the desktop should be the pattern";
+        return pattern;
+    };
+
+    // The picture is asked of sway's own portal, on a bus without a portal, or of a stand-in that
+    // answers with the files named in the folder `home`, one answer each, or never. The notes lie
+    // over the desktop where a picture file was taken (and removed), otherwise on the cloth.
+    enum class Asked { Sway, NoPortal, StandIn };
+    struct Case {
+        const char* name;
+        Asked asked;
+        QStringList named = {}, kept = {}, removed = {};
+        int scale = 1;
+        bool secondOutput = false; // the table lies on a second output, right of the first
+        bool signal = false; // the session ends the game while it waits for the answer
+    };
+    const std::vector<Case> cases = { { "sway", Asked::Sway }, { "at scale 2", Asked::Sway, {}, {}, {}, 2 },
+        { "no portal", Asked::NoPortal }, { "a picture", Asked::StandIn, { u"one.png"_s }, {}, { u"one.png"_s } },
+        { "two answers", Asked::StandIn, { u"two.png"_s, u"three.png"_s }, { u"three.png"_s }, { u"two.png"_s } },
+        { "not a picture", Asked::StandIn, { u"notes.txt"_s }, { u"notes.txt"_s } },
+        { "a link", Asked::StandIn, { u"link.png"_s }, { u"link.png"_s, u"shot.png"_s } },
+        { "a FIFO", Asked::StandIn, { u"fifo"_s }, { u"fifo"_s } },
+        { "a device", Asked::StandIn, { u"device"_s }, { u"device"_s } }, { "no answer", Asked::StandIn },
+        { "no answer, then the session ends", Asked::StandIn, {}, {}, {}, 1, false, true },
+        // Outputs stay once made: this one comes last.
+        { "a second output at scale 2", Asked::Sway, {}, {}, {}, 2, true } };
+    QTemporaryDir home;
+    const auto name = [&](const QString& file) { return home.filePath(file).toLocal8Bit(); };
+    for (const QString& picture : { u"shot.png"_s, u"one.png"_s, u"two.png"_s, u"three.png"_s })
+        ASSERT_TRUE(patternAt(1).save(home.filePath(picture)));
+    save(home.filePath(u"notes.txt"_s), "Not a picture, and the player's own.");
+    QFile::link(home.filePath(u"shot.png"_s), home.filePath(u"link.png"_s));
+    ASSERT_EQ(mkfifo(name(u"fifo"_s), 0600), 0);
+    // The null device's numbers, in a folder of the test's own: should the game remove it, nothing
+    // of the machine's goes.
+    ASSERT_TRUE(!root || mknod(name(u"device"_s), S_IFCHR | 0600, makedev(1, 3)) == 0);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.named == QStringList { u"device"_s } && !root)
+            continue;
+        const bool picture = c.asked == Asked::Sway || !c.removed.isEmpty();
+        const QString output = c.secondOutput ? u"HEADLESS-2"_s : u"HEADLESS-1"_s;
+        if (c.secondOutput) {
+            swaymsg(u"create_output"_s);
+            showPattern(u"HEADLESS-1"_s, 1, {});
+        }
+        const QImage pattern = showPattern(output, c.scale, c.secondOutput ? u"position 1024 0"_s : QString());
+        swaymsg(u"focus output "_s + output);
         const QString bus = runtime.filePath(u"bus.conf"_s);
         ASSERT_TRUE(save(bus,
             QByteArray(
                 "<busconfig><type>session</type><listen>unix:tmpdir=/tmp</listen><policy context='default'>"
                 "<allow send_destination='*' eavesdrop='true'/><allow eavesdrop='true'/><allow own='*'/></policy>")
-                + (portal ? "<servicedir>/usr/share/dbus-1/services</servicedir>" : "") + "</busconfig>"));
+                + (c.asked == Asked::Sway ? "<servicedir>/usr/share/dbus-1/services</servicedir>" : "")
+                + "</busconfig>"));
         Child daemon(
             tool("dbus-daemon"), { u"--config-file="_s + bus, u"--nofork"_s, u"--print-address=1"_s }, session);
         QProcessEnvironment game = session;
@@ -183,7 +240,7 @@ TEST(Wayland, ThePayOutLiesOverTheDesktopThePortalPicturedOrOverTheClothWithoutO
                 + QFileInfo(QStringLiteral(__FILE__)).dir().filePath(u"lsan.supp"_s));
         // Started before the portal, which may stall starting it.
         int started = 0;
-        if (portal)
+        if (c.asked == Asked::Sway)
             run(tool("dbus-send"),
                 (u"--bus="_s + game.value(u"DBUS_SESSION_BUS_ADDRESS"_s)
                     + u" --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.StartServiceByName "
@@ -191,16 +248,44 @@ TEST(Wayland, ThePayOutLiesOverTheDesktopThePortalPicturedOrOverTheClothWithoutO
                     .split(u' '),
                 game, &started);
         ASSERT_EQ(started, 0);
+        std::unique_ptr<Child> standIn;
+        QByteArray said;
+        const auto hears = [&](const char* word) {
+            standIn->process().waitForReadyRead(100);
+            said += standIn->process().readAllStandardOutput();
+            return said.contains(word);
+        };
+        if (c.asked == Asked::StandIn) {
+            QStringList uris;
+            for (const QString& file : c.named)
+                uris << QUrl::fromLocalFile(home.filePath(file)).toString();
+            standIn = std::make_unique<Child>(u"/usr/bin/python3"_s,
+                QStringList { QFileInfo(QStringLiteral(__FILE__)).dir().filePath(u"stand_in_portal.py"_s) } + uris,
+                game);
+            ASSERT_EQ(standIn->FirstLine(Patience), "ready");
+            // A portal that never answers is not waited for a minute here.
+            if (!c.signal)
+                game.insert(u"IXA_PORTAL_PATIENCE"_s, u"3000"_s);
+        }
 
         Child ixa(QStringLiteral(IXA_BINARY), { u"50"_s }, game, runtime.filePath(u"ixa.log"_s));
         ASSERT_TRUE(waitUntil(Patience, [&] { return windows() == 1; })) << "no window of the game";
         ASSERT_TRUE(press(u"-M alt -s 100 k -m alt"_s, [&] { return windows() == 2; })) << "no question";
         ASSERT_TRUE(press(u"-k Return"_s, [&] { return windows() < 2; })) << "the question stayed";
+        if (c.signal) {
+            // The desktop's question goes with the game.
+            ASSERT_TRUE(waitUntil(Patience, [&] { return hears("asked"); }));
+            ixa.process().terminate();
+            EXPECT_TRUE(ixa.process().waitForFinished(Patience));
+            EXPECT_EQ(ixa.process().exitCode(), 0);
+            EXPECT_TRUE(waitUntil(Patience, [&] { return hears("closed"); })) << said.toStdString();
+            continue;
+        }
         QImage screen;
         qint64 asBefore = 0, cloth = 0, table = 0;
         const qint64 all = static_cast<qint64>(pattern.width()) * pattern.height();
         const bool paidOut = waitUntil(Patience, [&] {
-            screen = screenshot();
+            screen = screenshot(output);
             asBefore = cloth = table = 0;
             for (int y = 0; y < screen.height() && screen.size() == pattern.size(); ++y)
                 for (int x = 0; x < screen.width(); ++x) {
@@ -208,7 +293,7 @@ TEST(Wayland, ThePayOutLiesOverTheDesktopThePortalPicturedOrOverTheClothWithoutO
                     cloth += screen.pixel(x, y) == qRgb(0, 48, 0);
                     table += screen.pixel(x, y) == qRgb(0, 128, 0);
                 }
-            return portal ? asBefore > all / 2 && asBefore < all * 49 / 50 : cloth > all / 2;
+            return picture ? asBefore > all / 2 && asBefore < all * 49 / 50 : cloth > all / 2;
         });
         if (!paidOut || table > 0)
             screen.save(u"/tmp/ixa-wayland-payout-failed.png"_s);
@@ -220,5 +305,12 @@ TEST(Wayland, ThePayOutLiesOverTheDesktopThePortalPicturedOrOverTheClothWithoutO
         const QString log = QString::fromStdString(contents(runtime.filePath(u"ixa.log"_s)))
                                 .remove(QRegularExpression(u"qt\\.qpa\\.wayland: [^\n]*\n"_s));
         EXPECT_EQ(log, QString()) << "not a word on stderr";
+        for (const QString& file : c.kept)
+            EXPECT_TRUE(QFileInfo(home.filePath(file)).isSymLink() || QFileInfo::exists(home.filePath(file)))
+                << file.toStdString();
+        for (const QString& file : c.removed)
+            EXPECT_FALSE(QFileInfo::exists(home.filePath(file))) << file.toStdString();
+        // A request that was never answered is taken back.
+        EXPECT_EQ(c.asked == Asked::StandIn && c.named.isEmpty(), standIn && hears("closed")) << said.toStdString();
     }
 }

@@ -25,6 +25,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include <signal.h>
@@ -104,6 +105,7 @@ protected:
         x = QProcessEnvironment::systemEnvironment();
         x.insert(QStringLiteral("DISPLAY"), QStringLiteral(":") + QString::fromLatin1(number));
         x.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        x.remove(QStringLiteral("XDG_SESSION_TYPE"));
 
         // A window manager, so that maximising and closing work as on a desktop.
         windowManager = std::make_unique<Child>(tool("openbox"), QStringList {}, x);
@@ -196,8 +198,8 @@ protected:
     // The stake display, where the table lays it out for its inner area at the pixel ratio.
     static QRect StakeDisplay(QRect area, int ratio = 1)
     {
-        return QRect(area.left() + area.width() - 318 * ratio, area.top() + area.height() - 41 * ratio, 120 * ratio,
-            33 * ratio);
+        return QRect(
+            area.left() + area.width() - 318 * ratio, area.top() + area.height() - 41 * ratio, 120 * ratio, 33 * ratio);
     }
 
     // Waits until the window is maximised and drawn, measured anew each time: its inner area lies on
@@ -208,7 +210,8 @@ protected:
         EXPECT_TRUE(waitUntil(Patience, [&] {
             const QImage screen = Screenshot();
             area = InnerArea(screen);
-            yellowOfZero = area.width() > ScreenSize().width() * 9 / 10 && area.height() > ScreenSize().height() * 8 / 10
+            yellowOfZero = area.width() > ScreenSize().width() * 9 / 10
+                    && area.height() > ScreenSize().height() * 8 / 10
                     && QRect(QPoint(0, 0), ScreenSize()).contains(area)
                 ? yellowIn(screen, StakeDisplay(area, ratio))
                 : 0;
@@ -397,17 +400,19 @@ TEST_F(RealProgram, AWholeGameCanBePlayedWithTheMouse)
         QStringLiteral("20") });
     const int text = QFontMetrics(QApplication::font()).horizontalAdvance(QStringLiteral("Vyplatí výhru a ukončí hru"));
     QRect pale, ink;
-    EXPECT_TRUE(waitUntil(Patience, [&] {
-        const QImage screen = Screenshot();
-        pale = ink = QRect();
-        for (int y = area.top(); y < area.top() + 80; ++y)
-            for (int x = area.right() - 400; x <= area.right(); ++x)
-                pale |= screen.pixel(x, y) == qRgb(255, 255, 220) ? QRect(x, y, 1, 1) : QRect();
-        for (int y = pale.top(); y <= pale.bottom(); ++y)
-            for (int x = pale.left(); x <= pale.right(); ++x)
-                ink |= qGray(screen.pixel(x, y)) < 100 ? QRect(x, y, 1, 1) : QRect();
-        return std::abs(ink.width() - text) <= 4;
-    })) << "Konec's tooltip should show; writing " << ink.width() << " pixels wide, its text " << text;
+    EXPECT_TRUE(waitUntil(Patience,
+        [&] {
+            const QImage screen = Screenshot();
+            pale = ink = QRect();
+            for (int y = area.top(); y < area.top() + 80; ++y)
+                for (int x = area.right() - 400; x <= area.right(); ++x)
+                    pale |= screen.pixel(x, y) == qRgb(255, 255, 220) ? QRect(x, y, 1, 1) : QRect();
+            for (int y = pale.top(); y <= pale.bottom(); ++y)
+                for (int x = pale.left(); x <= pale.right(); ++x)
+                    ink |= qGray(screen.pixel(x, y)) < 100 ? QRect(x, y, 1, 1) : QRect();
+            return std::abs(ink.width() - text) <= 4;
+        }))
+        << "Konec's tooltip should show; writing " << ink.width() << " pixels wide, its text " << text;
     const QRect computersRow(area.left() + 8, area.top() + 41, 120, 200);
 
     QImage screen;
@@ -654,35 +659,68 @@ TEST_F(RealProgramAtTwiceThePixelRatio, DrawsThePicturesAndTheChartSharp)
     CloseAndExpectACleanEnd();
 }
 
-// The player closes the table and takes the pay-out: the desktop comes back as it was, with 300 Kč
-// in banknotes lying in the middle of it, until a key ends the program.
-TEST_F(RealProgram, ThePayOutLiesOverTheDesktopAsItWasUntilAKeyEndsTheProgram)
+// Where the table lies as the player takes the pay-out: on the only screen; on the second of two
+// monitors side by side; or inside a Wayland session, where the X server's picture of the screen
+// would be black, and whose desktop has no portal here.
+struct PayOut {
+    const char* name;
+    int monitors;
+    bool insideWayland;
+};
+
+class RealProgramPayingOut : public RealProgram, public ::testing::WithParamInterface<PayOut> {
+protected:
+    QSize ScreenSize() const override { return { ScreenWidth * GetParam().monitors, ScreenHeight }; }
+};
+
+// The player closes the table and takes the pay-out: the desktop of the table's screen comes back
+// as it was, or the plain cloth where it cannot be had, with 300 Kč in banknotes lying in the
+// middle of it, and nothing else changes, until a key ends the program.
+TEST_P(RealProgramPayingOut, ThePayOutLiesOverTheDesktopAsItWasUntilAKeyEndsTheProgram)
 {
-    if (tool("display").isEmpty())
-        GTEST_SKIP() << "display is not installed";
+    if (tool("display").isEmpty() || tool("xrandr").isEmpty())
+        GTEST_SKIP() << "display or xrandr is not installed";
+    if (GetParam().monitors == 2)
+        for (const char* monitor : { "left 1024/270x768/203+0+0 screen", "right 1024/270x768/203+1024+0 none" })
+            run(tool("xrandr"), QStringLiteral("--setmonitor %1").arg(QLatin1String(monitor)).split(u' '), x);
     // A desktop to recognise: a gradient with stripes on the root window.
-    QImage picture(ScreenWidth, ScreenHeight, QImage::Format_RGB32);
-    for (int y = 0; y < ScreenHeight; ++y)
-        for (int x = 0; x < ScreenWidth; ++x)
-            picture.setPixel(x, y, qRgb(x / 8, (x / 32 % 2) * 90 + 40, 255 - y / 4));
+    QImage picture(ScreenSize(), QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            picture.setPixel(x, y, qRgb(x / 8 % 256, (x / 32 % 2) * 90 + 40, 255 - y / 4));
     const QString file = scratch.filePath(QStringLiteral("desktop.png"));
     ASSERT_TRUE(picture.save(file));
     run(tool("display"), { QStringLiteral("-window"), QStringLiteral("root"), file }, x);
     const QImage desktop = Screenshot();
     ASSERT_EQ(desktop.pixel(600, 500), picture.pixel(600, 500)) << "the desktop picture did not take";
+    const QRect table(ScreenSize().width() - ScreenWidth, 0, ScreenWidth, ScreenHeight);
+    QImage expected = desktop;
+    if (GetParam().insideWayland)
+        expected.fill(qRgb(0, 48, 0));
 
-    StartGame({ QStringLiteral("3") });
+    QProcessEnvironment wayland;
+    if (GetParam().insideWayland) {
+        wayland.insert(QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("wayland-ixa-test"));
+        wayland.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), QStringLiteral("unix:path=/nonexistent"));
+    }
+    StartGame({ QStringLiteral("3") }, wayland);
+    // The player moves the table to the right monitor.
+    ASSERT_TRUE(GetParam().monitors == 1 || waitUntil(Patience, [&] {
+        xdotool({ QStringLiteral("windowmove"), window, QString::number(table.x() + 76), QStringLiteral("40") });
+        return xdotool({ QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), window })
+            .contains("X=" + QByteArray::number(table.x()));
+    }));
     ASSERT_TRUE(AskToClose());
     ASSERT_EQ(GameWindows().size(), 2) << "the table and the pay-out question";
     xdotool({ QStringLiteral("key"), QStringLiteral("Return") });
 
-    // Notes lie only where they may fall: at least 50 pixels inside each edge.
-    const QRect middle(50, 50, ScreenWidth - 285 + 185, ScreenHeight - 180 + 80);
+    // Notes lie only where they may fall: at least 50 pixels inside each edge of the table's screen.
+    const QRect middle(table.x() + 50, 50, ScreenWidth - 285 + 185, ScreenHeight - 180 + 80);
     const auto changed = [&](const QImage& screen) {
         int inside = 0, outside = 0;
-        for (int y = 0; y < ScreenHeight; ++y)
-            for (int x = 0; x < ScreenWidth; ++x)
-                if (screen.pixel(x, y) != desktop.pixel(x, y))
+        for (int y = 0; y < screen.height(); ++y)
+            for (int x = 0; x < screen.width(); ++x)
+                if (screen.pixel(x, y) != (table.contains(x, y) ? expected : desktop).pixel(x, y))
                     ++(middle.contains(x, y) ? inside : outside);
         return std::pair { inside, outside };
     };
@@ -704,6 +742,11 @@ TEST_F(RealProgram, ThePayOutLiesOverTheDesktopAsItWasUntilAKeyEndsTheProgram)
         << "a key should end the program";
     ExpectAnEnd(0);
 }
+
+INSTANTIATE_TEST_SUITE_P(Screens, RealProgramPayingOut,
+    ::testing::Values(PayOut { "OneScreen", 1, false }, PayOut { "TheSecondOfTwoMonitors", 2, false },
+        PayOut { "InsideWayland", 1, true }),
+    [](const ::testing::TestParamInfo<PayOut>& payOut) { return std::string(payOut.param.name); });
 
 // Below 800 x 600 pixels only the notice shows, under an empty title bar, until Konec ends the run.
 class RealProgramOnASmallScreen : public RealProgram {
@@ -792,6 +835,29 @@ TEST_F(RealProgram, TheXConnectionLostEndsTheProgramWithAMessage)
         << errors();
 }
 
+// A signal to end ends the program even when its display server never answers (stopped here, as a
+// hung compositor would be), so that its orderly end cannot get through; asked again (by another
+// signal, as two of a kind may arrive as one), it does not wait at all. With the server answering,
+// it ends cleanly.
+TEST_F(RealProgram, EverySignalToEndEndsTheProgramEvenWhenItsDisplayServerHangs)
+{
+    const auto server = static_cast<pid_t>(xvfb->process().processId());
+    for (const auto& [first, second, held] :
+        { std::tuple { SIGTERM, 0, true }, { SIGINT, SIGTERM, true }, { SIGHUP, 0, false } }) {
+        SCOPED_TRACE(first);
+        StartGame();
+        ASSERT_FALSE(HasFailure());
+        if (held)
+            ::kill(server, SIGSTOP);
+        for (const int signal : { first, second })
+            if (signal)
+                ::kill(static_cast<pid_t>(ixa->process().processId()), signal);
+        EXPECT_TRUE(ixa->process().waitForFinished(Patience)) << "the program outlived the signal";
+        ::kill(server, SIGCONT);
+        ExpectAnEnd(0);
+    }
+}
+
 #ifdef IXA_HAVE_XCB
 // Another program destroys one of the game's windows, without asking (as xdotool's windowclose does).
 struct Destroyed {
@@ -862,7 +928,8 @@ INSTANTIATE_TEST_SUITE_P(Windows, RealProgramLosingAWindow,
     ::testing::Values(Destroyed { "TheTable", "", "", true },
         Destroyed { "TheTableUnderTheInformation", "F1", "O aplikaci", true },
         Destroyed { "TheTableUnderTheChart", "F1 alt+s", "Změny obsahu Vaší peněženky", true },
-        Destroyed { "TheQuestion", "alt+r 1 alt+k", "Ixa", false }),
+        Destroyed { "TheQuestion", "alt+r 1 alt+k", "Ixa", false },
+        Destroyed { "TheTableUnderTheQuestion", "alt+r 1 alt+k", "Ixa", true }),
     [](const ::testing::TestParamInfo<Destroyed>& destroyed) { return std::string(destroyed.param.name); });
 #endif
 

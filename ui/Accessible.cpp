@@ -6,20 +6,11 @@
 #include "ui/Label.h"
 #include "ui/PictureBox.h"
 
-#include <QAccessibleValueChangeEvent>
 #include <QAccessibleWidget>
 
 #include <utility>
 
 namespace {
-// An amount is read out as a number; "Sázejte !" as what it says.
-QVariant valueOf(const QString& shown)
-{
-    bool number = false;
-    const qlonglong amount = shown.toLongLong(&number);
-    return number ? QVariant(amount) : QVariant(shown);
-}
-
 // A label reads as its caption; a display of an amount is named by what it shows, and its
 // caption is its value. Qt asks for the interface once, maybe before the design has made the
 // label a display, so the difference is decided at every question. A display offers no value
@@ -122,11 +113,10 @@ QAccessibleInterface* Interface(const QString& className, QObject* object)
     return nullptr;
 }
 
-void ValueChanged(QObject* display, const QString& shown)
+void NameChanged(QObject* display)
 {
-    QAccessibleValueChangeEvent event(display, valueOf(shown));
-    QAccessible::updateAccessibility(&event);
-    // The name holds the amount too: a screen reader that keeps names must read the new one.
+    // No value change: a display has no value interface, and the bridge would only complain of
+    // the event. The name holds the amount, and a screen reader that keeps names reads the new one.
     QAccessibleEvent renamed(display, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&renamed);
 }

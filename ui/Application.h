@@ -7,7 +7,10 @@
 
 #include <QAbstractNativeEventFilter>
 #include <QApplication>
+#include <QSet>
 #include <QTranslator>
+
+#include <cstdint>
 
 // Notices a window of ours that another program destroyed: the toolkit would carry on as if it
 // were still there, and a program whose only window is gone would live on unseen. A window shown
@@ -17,7 +20,8 @@ public:
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
 
 private:
-    bool destroyedByOthers_ = false;
+    // Only the server's word of these windows of ours is known already.
+    QSet<std::uint32_t> destroyedByOthers_;
 };
 
 class Application : public QApplication {
@@ -34,7 +38,8 @@ public:
 
 private:
     // A termination signal (the session ending, Ctrl+C, kill) ends the run at once: nobody is
-    // there to answer the pay-out question.
+    // there to answer the pay-out question. The program is gone within seconds even where its
+    // windows cannot be closed, and at once on a second signal.
     void watchTerminationSignals();
 
     QTranslator qtTranslator_;

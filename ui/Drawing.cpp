@@ -4,8 +4,8 @@
 #include <QPixmap>
 #include <QPointF>
 #include <QRectF>
-#include <QtMath>
 #include <QWidget>
+#include <QtMath>
 
 #include <algorithm>
 #include <cmath>

@@ -45,7 +45,6 @@ public:
 
     // On: what is drawn becomes the window's background and survives every repaint. Switching it
     // off keeps that background; later drawing goes on top of it until the next Cls.
-    bool AutoRedraw() const { return autoRedraw_; }
     void SetAutoRedraw(bool on);
 
     void PSet(double x, double y);

@@ -104,12 +104,16 @@ void Form::showEmptyTitle()
 
 void Form::showNow()
 {
+    const bool coversTheScreen = startState_ == StartState::Maximized && (windowFlags() & Qt::FramelessWindowHint);
+    // On the screen the game is on, wherever the window system would put a new window.
+    if (coversTheScreen && platform.screen.Shown())
+        setScreen(platform.screen.Shown());
     if (windowTitle().isEmpty()) {
         // Made before it is shown, so that the window manager never sees another title.
         create();
         showEmptyTitle();
     }
-    if (startState_ == StartState::Maximized && (windowFlags() & Qt::FramelessWindowHint)) {
+    if (coversTheScreen) {
         // Without a window manager it keeps the geometry it was given: its load handler gives the screen's.
         // Covering everything, it is the window the keys are meant for.
         showFullScreen();

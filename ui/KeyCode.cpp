@@ -1,6 +1,5 @@
 #include "ui/KeyCode.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 
 #include <array>
@@ -22,20 +21,12 @@ constexpr int NoDigit = -1;
 constexpr int UnknownKey = -2;
 
 // Digit 0..9 of the main row from the physical key; NoDigit for any other physical key, and
-// UnknownKey where the platform does not tell which key it was (synthesised events, macOS).
-// Once the physical key is known the character no longer counts: Shift with "=" types "+" on a
-// US keyboard, which is the character of the main-row 1 on a Czech one.
+// UnknownKey where the platform does not tell which key it was (synthesised events). Once the
+// physical key is known the character no longer counts: Shift with "=" types "+" on a US
+// keyboard, which is the character of the main-row 1 on a Czech one.
 int physicalDigit(const KeyPress& press)
 {
-    if (press.platform == u"windows") {
-        if (press.nativeVirtualKey == 0)
-            return UnknownKey;
-        // Windows sends VK_0..VK_9 for the main row whatever the layout and Shift.
-        if (press.nativeVirtualKey >= 0x30 && press.nativeVirtualKey <= 0x39)
-            return static_cast<int>(press.nativeVirtualKey - 0x30);
-        return NoDigit;
-    }
-    if (press.platform == u"cocoa" || press.platform == u"ios" || press.nativeScanCode == 0)
+    if (press.nativeScanCode == 0)
         return UnknownKey;
     // X11 and Wayland keycodes of the main row: 10 is "1" up to 18 "9", 19 "0".
     if (press.nativeScanCode >= 10 && press.nativeScanCode <= 19)
@@ -55,9 +46,9 @@ int typedDigit(int key)
               Qt::Key_AsciiCircum, Qt::Key_Ampersand, Qt::Key_Asterisk, Qt::Key_ParenLeft };
     static constexpr std::array<int, 10> czech = { Qt::Key_Eacute, Qt::Key_Plus, 0x11a /* Ě */, 0x160 /* Š */,
         0x10c /* Č */, 0x158 /* Ř */, 0x17d /* Ž */, Qt::Key_Yacute, Qt::Key_Aacute, Qt::Key_Iacute };
-    for (int digit = 0; digit < 10; ++digit)
+    for (std::size_t digit = 0; digit < usShifted.size(); ++digit)
         if (key == usShifted[digit] || key == czech[digit])
-            return digit;
+            return static_cast<int>(digit);
     return NoDigit;
 }
 
@@ -112,6 +103,5 @@ std::int16_t KeyCodeOf(const KeyPress& press)
 
 std::int16_t KeyCodeOf(const QKeyEvent& event)
 {
-    return KeyCodeOf(KeyPress { event.key(), event.modifiers(), event.nativeScanCode(), event.nativeVirtualKey(),
-        QGuiApplication::platformName() });
+    return KeyCodeOf(KeyPress { event.key(), event.modifiers(), event.nativeScanCode() });
 }

@@ -39,9 +39,7 @@ std::int16_t ShiftMaskOf(Qt::KeyboardModifiers modifiers);
 struct KeyPress {
     int key = 0; // Qt::Key
     Qt::KeyboardModifiers modifiers;
-    quint32 nativeScanCode = 0;
-    quint32 nativeVirtualKey = 0;
-    QString platform; // QGuiApplication::platformName(): "xcb", "wayland", "windows", "offscreen", ...
+    quint32 nativeScanCode = 0; // the X11 and Wayland keycode; 0 where the key was made up
 };
 
 // The key code of a key press, 0 for a key the game has no code for. The main-row digits

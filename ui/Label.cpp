@@ -19,7 +19,7 @@ void Label::SetCaption(const QString& caption)
     setText(caption);
     fit();
     if (valueDisplay_ && changed)
-        Accessible::ValueChanged(this, caption);
+        Accessible::NameChanged(this);
     if (autoSize_)
         adjustSize();
 }
@@ -97,5 +97,8 @@ QString Label::DisplayName() const
 {
     bool number = false;
     text().toLongLong(&number);
-    return accessibleName() + QStringLiteral(": ") + text() + (number && !unit_.isEmpty() ? u' ' + unit_ : QString());
+    // No colon between: a voice would say it. A prompt in place of the amount is set apart by a
+    // pause, which a comma gives without a word.
+    return accessibleName() + (number ? QStringLiteral(" ") : QStringLiteral(", ")) + text()
+        + (number && !unit_.isEmpty() ? u' ' + unit_ : QString());
 }

@@ -23,7 +23,7 @@ public:
     // every character shows rather than the first ones being cut off.
     void SetShrinkToFit(bool shrink);
     // A display of an amount: a screen reader knows it by this name with the amount and its unit
-    // ("Sázka: 200 Kč"), reads its caption as its value and hears every change of it.
+    // ("Sázka 200 Kč"), reads its caption as its value and hears every change of it.
     void SetValueDisplay(const QString& name, const QString& unit = QString());
     bool IsValueDisplay() const { return valueDisplay_; }
     // The name a screen reader reads for a display.

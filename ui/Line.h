@@ -10,7 +10,6 @@ class Line : public Control<QWidget> {
 public:
     explicit Line(QWidget* parent);
 
-    QLine Ends() const { return ends_; }
     void SetEnds(int x1, int y1, int x2, int y2);
     // The width in pixels.
     void SetBorderWidth(int width);

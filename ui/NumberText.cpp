@@ -157,10 +157,10 @@ std::int32_t CLng(const Decimal& value)
 
     std::int64_t whole = 0;
     for (std::int64_t k = 0; k < places; ++k)
-        whole = whole * 10 + (k < static_cast<std::int64_t>(d.digits.size()) ? d.digits[k] - '0' : 0);
+        whole = whole * 10 + (k < static_cast<std::int64_t>(d.digits.size()) ? d.digits[static_cast<std::size_t>(k)] - '0' : 0);
     // The first dropped digit against 5; after it, any digit at all is non-zero (no trailing zeros).
     const bool dropped = places >= 0 && places < static_cast<std::int64_t>(d.digits.size());
-    const char first = dropped ? d.digits[places] : '0';
+    const char first = dropped ? d.digits[static_cast<std::size_t>(places)] : '0';
     const bool beyondFirst = dropped && places + 1 < static_cast<std::int64_t>(d.digits.size());
     if (first > '5' || (first == '5' && (beyondFirst || whole % 2 == 1)))
         ++whole;

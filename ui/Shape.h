@@ -8,7 +8,6 @@ class Shape : public Control<QWidget> {
 public:
     explicit Shape(QWidget* parent);
 
-    QColor BorderColor() const { return borderColor_; }
     void SetBorderColor(QColor colour);
 
 protected:

@@ -9,6 +9,7 @@ Timer::Timer(QObject* parent, int intervalMs, bool enabled, Counting counting)
 {
     // Five seconds on the screen are five seconds: a coarse timer may end up to 5 % early.
     timer_.setTimerType(Qt::PreciseTimer);
+    firstFrameAtMost_.setTimerType(Qt::PreciseTimer);
     timer_.setInterval(intervalMs);
     connect(&timer_, &QTimer::timeout, this, [this] { Tick(); });
     if (auto* form = qobject_cast<Form*>(parent);
@@ -24,7 +25,6 @@ Timer::Timer(QObject* parent, int intervalMs, bool enabled, Counting counting)
         // (started iconic, or under a window manager that never maps it): the timer counts from
         // then all the same, so that a notice nobody can see still ends the run.
         firstFrameAtMost_.setSingleShot(true);
-        firstFrameAtMost_.setTimerType(Qt::PreciseTimer);
         connect(&firstFrameAtMost_, &QTimer::timeout, this, release);
         firstFrameAtMost_.start(2 * intervalMs);
     }

@@ -15,6 +15,8 @@ public:
 
     int Interval() const { return timer_.interval(); }
     bool Enabled() const { return enabled_; }
+    // Whether its interval is running: enabled, and not waiting for its window's first frame.
+    bool Running() const { return timer_.isActive(); }
     // Enabling starts a fresh interval, as switching a timer on does.
     void SetEnabled(bool enabled);
 
@@ -25,8 +27,9 @@ signals:
     void Fired();
 
 private:
-    QTimer timer_;
-    QTimer firstFrameAtMost_;
+    // Its children, so that they can be found among its parts and their kind read.
+    QTimer timer_ { this };
+    QTimer firstFrameAtMost_ { this };
     bool enabled_ = false;
     bool held_ = false; // until its window is first on the screen
 };
