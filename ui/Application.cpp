@@ -5,6 +5,7 @@
 #include "ui/Form.h"
 #include "ui/Pictures.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QFont>
 #include <QKeyEvent>
@@ -14,6 +15,7 @@
 #include <QSocketNotifier>
 #include <QWindow>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstdint>
@@ -133,6 +135,22 @@ QString Application::CommandText(int argc, char** argv)
     return words.join(u' ');
 }
 
+namespace {
+// A button's underlined letter with Alt in the active window: the window's own key. The toolkit
+// never tells the screen reader of one, and neither does the game: it only waits for the keys
+// typed before it.
+bool isAccessKey(const QKeyEvent& key)
+{
+    const QWidget* window = QApplication::activeWindow();
+    if (key.type() != QEvent::KeyPress || !window)
+        return false;
+    const QKeySequence typed(key.keyCombination());
+    const QList<QAbstractButton*> buttons = window->findChildren<QAbstractButton*>();
+    return std::any_of(
+        buttons.begin(), buttons.end(), [&](const QAbstractButton* b) { return b->shortcut() == typed; });
+}
+} // namespace
+
 bool Application::notify(QObject* receiver, QEvent* event)
 {
     const QEvent::Type type = event->type();
@@ -145,10 +163,11 @@ bool Application::notify(QObject* receiver, QEvent* event)
             event->accept();
             return true;
         }
+        const auto* key = static_cast<QKeyEvent*>(event);
         // Also a key the screen reader keeps is one the player pressed: it begins another gesture.
         if (auto* form = qobject_cast<Form*>(QApplication::activeWindow()); form && type == QEvent::KeyPress)
-            form->KeyPressedAt(static_cast<qint64>(static_cast<QKeyEvent*>(event)->timestamp()));
-        screenReaderKeys_.Hold(receiver, *static_cast<QKeyEvent*>(event));
+            form->KeyPressedAt(static_cast<qint64>(key->timestamp()));
+        screenReaderKeys_.Hold(receiver, *key, !isAccessKey(*key));
         return true;
     }
     if (type == QEvent::KeyPress && receiver->isWidgetType()) {

@@ -73,11 +73,11 @@ ScreenReaderKeys::ScreenReaderKeys(Ask ask)
 
 ScreenReaderKeys::~ScreenReaderKeys() = default;
 
-void ScreenReaderKeys::Hold(QObject* receiver, const QKeyEvent& key)
+void ScreenReaderKeys::Hold(QObject* receiver, const QKeyEvent& key, bool ask)
 {
     const std::uint64_t number = first_ + waiting_.size();
-    waiting_.push_back({ receiver, std::unique_ptr<QKeyEvent>(key.clone()), broken_ });
-    if (broken_) {
+    waiting_.push_back({ receiver, std::unique_ptr<QKeyEvent>(key.clone()), broken_ || !ask });
+    if (broken_ || !ask) {
         deliverSoon();
         return;
     }

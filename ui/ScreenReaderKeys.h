@@ -34,9 +34,9 @@ public:
     // did not are on their way, which the keys after them follow.
     bool Asking() const { return ask_ && (!broken_ || !waiting_.empty()); }
     // Takes a key press or release the window system sent, to hand it to `receiver` once the
-    // screen reader lets it go. A key handed on is no longer the window system's own, so nothing
-    // asks about it twice.
-    void Hold(QObject* receiver, const QKeyEvent& key);
+    // screen reader lets it go, or, not to be asked about, once the keys before it are gone. A key
+    // handed on is no longer the window system's own, so nothing asks about it twice.
+    void Hold(QObject* receiver, const QKeyEvent& key, bool ask = true);
     // Whether a key is still on its way.
     bool Holding() const { return !waiting_.empty(); }
 
