@@ -165,7 +165,5 @@ void frmStul::PozastavTahBehem(const std::function<void()>& modalniOkno)
     // Another program may have destroyed the table meanwhile: its turn ends with it.
     if (!IsLoaded())
         return;
-    // A stand whose click was already on its way when the window opened may have started the
-    // turn meanwhile; it must not be switched off again.
-    tmrTah->SetEnabled(tahBezel || tmrTah->Enabled());
+    tmrTah->SetEnabled(tahBezel);
 }

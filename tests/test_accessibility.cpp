@@ -4,6 +4,7 @@
 #include "TableFixture.h"
 
 #include "engine/NazevKarty.h"
+#include "ui/ClickRule.h"
 
 #include <QAccessible>
 #include <QMouseEvent>
@@ -157,34 +158,75 @@ TEST_F(TableTest, AssistiveToolsPressTheButtonsAndTheBanknotesAsTheMouseDoes)
     EXPECT_TRUE(QTest::qWaitFor([&] { return !platform.msgBox.Asked().isEmpty(); }, 60000));
 }
 
-// A tool's instant click, made sure of by a second one and its Press action, stakes once; a hand's
-// quick double click twice. Nothing acts under the help window, nor on the table paid out meanwhile.
+// Orca's click key may come as a click at a point, one at the centre and the Press action: once.
+// Every other click counts, however instant, as the tools of players who cannot hold a mouse
+// click. Nothing acts under the help window, nor on the table paid out meanwhile.
 TEST_F(TableTest, AssistiveToolsActOnlyWhereAndAsOftenAsTheMouseCould)
 {
+    // L, R: an instant left or right click, H: a held one, at the centre (c), beside it (b) or off it
+    // (o); A: the Press action; K: a key. On the window system's clock; the caller's is 1 s ahead.
+    const std::vector<std::tuple<const char*, bool, const char*, int>> cases = {
+        { "Orca's fallback, idle desktop", true, "L1000b L1800c A1805", 1 },
+        { "its clicks come after its Press", true, "A1000 L1002b L1004c", 1 },
+        { "its Press between its clicks", true, "L1000b A1800 L1806c", 1 },
+        { "Orca's fallback, busy desktop", true, "L1000b L5900c A10800", 1 },
+        { "its right click", true, "R1000b R1800c", 1 },
+        { "its key, held back, comes after its click", true, "L1000c K990 A1500", 1 },
+        { "two keys, two gestures", true, "K900 L1000b K1500 L1600c", 2 },
+        { "steps later than a busy desktop makes them", true, "L1000b L7001c A12002", 3 },
+        { "a tool's triple click at the centre", true, "L1000c L1100c L1200c", 2 },
+        { "a tool's double click off the centre", true, "L1000o L1080o", 2 },
+        { "a hand's double click", true, "H1000c H1150c", 2 },
+        { "a left click, then a right one", true, "L1000b R1100c", 2 },
+        { "the fallback with no screen reader", false, "A1000 L1002b L1004c", 3 },
+        { "xdotool's double click", false, "L1000c L1080c", 2 },
+    };
+    for (const auto& [name, screenReader, steps, counted] : cases) {
+        ClickRule rule;
+        int count = 0;
+        qint64 lastKeyAt = 0;
+        for (const QString& step : QString::fromLatin1(steps).split(u' ')) {
+            const char kind = step.front().toLatin1();
+            const qint64 at = step.mid(1, step.size() - 1 - step.back().isLetter()).toLongLong();
+            const std::int16_t button = kind == 'R' ? MouseButton::Right : MouseButton::Left;
+            if (kind == 'K') {
+                lastKeyAt = at;
+            } else if (kind == 'A') {
+                count += rule.Acted(button, at + 1000, lastKeyAt, screenReader);
+            } else {
+                const QPointF position(step.endsWith('o') ? 5 : 50 - step.endsWith('b'), step.endsWith('o') ? 5 : 25);
+                count += rule.Pressed(button, at, position, QSize(100, 50), lastKeyAt, at + 1000);
+                rule.Released(button, at + 60 * (kind == 'H'), at + 60 * (kind == 'H') + 1000, screenReader);
+            }
+        }
+        EXPECT_EQ(count, counted) << name;
+    }
+
     Start();
     const auto act = [](QWidget* control, const QString& action = QStringLiteral("Press")) {
         QAccessible::queryAccessibleInterface(control)->actionInterface()->doAction(action);
     };
     platform.msgBox.AnswerWith([](const QString&) { return MessageBox::Answer::Yes; });
     Deal({ K(Desitka, Listy), K(Devitka, Kule) });
+    // No screen reader listens here: a tool's instant clicks, a hand's and the Press action all count.
     for (const auto& [at, held] : { std::pair<ulong, ulong> { 1000, 0 }, { 1030, 0 }, { 2000, 60 }, { 2100, 60 } })
         for (const auto type : { QEvent::MouseButtonPress, QEvent::MouseButtonRelease }) {
-            QMouseEvent event(type, QPointF(8, 8), QPointF(8, 8), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+            QMouseEvent event(type, QPointF(78, 38), QPointF(78, 38), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
             event.setTimestamp(type == QEvent::MouseButtonPress ? at : at + held);
             QApplication::sendEvent(&stul->cmdBankovka(at < 2000 ? 1 : 0), &event);
         }
     act(&stul->cmdBankovka(1));
-    EXPECT_EQ(stul->Stake(), 800);
-    DrawFromDeck();
+    EXPECT_EQ(stul->Stake(), 1600);
 
+    // With one card held the deck and the notes would act, and "Konec" would ask, but for the help.
     const auto buttonsUp = [this] { return !stul->cmdDost->isDown() && !stul->cmdKonec->isDown(); };
     QTimer::singleShot(0, stul, [&] {
         for (QWidget* control :
-            std::vector<QWidget*> { stul->cmdDost, stul->cmdKonec, stul->cmdRub, &stul->cmdBankovka(2) })
+            std::vector<QWidget*> { stul->cmdDost, stul->cmdKonec, stul->cmdRub, &stul->cmdBankovka(0) })
             act(control);
         act(&stul->cmdBankovka(1), QStringLiteral("Odebrat"));
-        EXPECT_TRUE(QTest::qWaitFor(buttonsUp, 60000) && Penezenka == 600 && stul->Stake() == 800);
-        EXPECT_TRUE(stul->Hra().PocetMychKaret() == 2 && stul->PlayersTurn());
+        EXPECT_TRUE(QTest::qWaitFor(buttonsUp, 60000) && Penezenka == 200 && stul->Stake() == 1600);
+        EXPECT_TRUE(stul->Hra().PocetMychKaret() == 1 && stul->PlayersTurn());
         stul->Unload();
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "the pay-out waits for no window";
         act(&stul->cmdBankovka(1), QStringLiteral("Odebrat"));

@@ -4,6 +4,7 @@
 
 #include "info/frmInfo.h"
 #include "ui/Banknotes.h"
+#include "ui/ScreenReaderKeys.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
@@ -32,14 +33,11 @@ protected:
 
     void Delete() { Press(Qt::Key_Delete, Qt::NoModifier, 119); }
 
-    // F1, with the information window closed again from inside its modal show, once `until` holds;
-    // notes whether the computer could play meanwhile.
-    void F1(const std::function<bool()>& until = {})
+    // F1, with the information window closed again from inside its modal show; notes whether the
+    // computer could play meanwhile.
+    void F1()
     {
-        QTimer::singleShot(0, stul, [this, until] {
-            if (until) {
-                EXPECT_TRUE(QTest::qWaitFor(until, 60000));
-            }
+        QTimer::singleShot(0, stul, [this] {
             turnRanWhileOpen = stul->tmrTah->Enabled() || stul->tmrTah->Tick();
             infoWasOpen = qobject_cast<frmInfo*>(QApplication::activeModalWidget()) != nullptr;
             if (auto* info = qobject_cast<Form*>(QApplication::activeModalWidget()))
@@ -128,6 +126,10 @@ TEST_F(TableKeys, EachDigitStakesItsNoteAndTakesItBackWithShift)
         const std::int32_t note = HodnotaBankovkyOf(static_cast<std::int16_t>(d - 1));
         Digit(d);
         ExpectMoney(10000 - note, 2 * note);
+        // Enter and Space press a button, which a note only shows: its mouse buttons and digits stake.
+        for (const Qt::Key key : { Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Escape })
+            QTest::keyClick(&stul->cmdBankovka(static_cast<std::int16_t>(d - 1)), key);
+        ExpectMoney(10000 - note, 2 * note);
         Digit(d, Qt::ShiftModifier);
         ExpectMoney(10000, 0);
     }
@@ -159,23 +161,69 @@ TEST_F(TableKeys, F1PausesTheComputersTurnWhileTheInformationWindowIsOpen)
     EXPECT_FALSE(stul->tmrTah->Enabled());
 }
 
-// Alt+D shows "Dost" pressed for a moment before it stands. F1 within that moment must not leave
-// a game with nobody to play: the stand lands behind the window, and the turn starts after it.
-TEST_F(TableKeys, AStandOnItsWayWhenF1OpensTheWindowStillStartsTheComputersTurn)
+// A screen reader's Press shows a button down for a moment before it clicks. A key in that moment
+// may open a window: the click comes under it, where no mouse could click, and does nothing.
+TEST_F(TableKeys, APressOnItsWayDoesNothingUnderAWindowThatAKeyOpenedMeanwhile)
+{
+    Start();
+    const auto race = [this](CommandButton* pressed, const std::function<void()>& key) {
+        QApplication::setActiveWindow(stul);
+        QSignalSpy clicked(pressed, &QAbstractButton::clicked);
+        QAccessible::queryAccessibleInterface(pressed)->actionInterface()->doAction(QStringLiteral("Press"));
+        QTimer::singleShot(0, stul, [&clicked] {
+            EXPECT_TRUE(QTest::qWaitFor([&clicked] { return clicked.count() > 0; }, 60000));
+            // The help goes as its close box would take it, the question answering No.
+            QApplication::activeModalWidget()->close();
+        });
+        key();
+    };
+    race(stul->cmdRozdej, [this] { Press(Qt::Key_F1, Qt::NoModifier, 67); });
+    EXPECT_TRUE(stul->cmdRozdej->Enabled() && stul->lblSazka->Caption() == "0");
+
+    Deal({ K(Desitka, Listy), K(Devitka, Kule) });
+    Digit(1);
+    Delete();
+    race(stul->cmdDost, [this] { Press(Qt::Key_F1, Qt::NoModifier, 67); });
+    platform.msgBox.AnswerWith({});
+    race(stul->cmdDost, [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_K, Qt::AltModifier); });
+    platform.msgBox.AnswerWith([](const QString&) { return MessageBox::Answer::No; });
+    race(stul->cmdKonec, [this] { Press(Qt::Key_F1, Qt::NoModifier, 67); });
+    EXPECT_EQ(platform.msgBox.Asked().size(), 1);
+    EXPECT_TRUE(stul->PlayersTurn() && !stul->tmrTah->Enabled());
+}
+
+// A screen reader may take seconds over a key. One it keeps never acts; the others act in order, each
+// where the focus is as it comes; a registry that does not answer lets its key go on.
+TEST_F(TableKeys, AKeyTheScreenReaderKeepsNeverActsHoweverLateItAnswers)
 {
     Start();
     QApplication::setActiveWindow(stul);
-    ScriptDeck(platform.rnd, { K(Desitka, Listy), K(Devitka, Kule) });
-    QTest::keyClick(stul, Qt::Key_R, Qt::AltModifier);
-    Digit(1); // typed right behind the access key, which deals at once
-    QTest::keyClick(&stul->cmdBankovka(0), Qt::Key_Return); // Enter on a note stakes it as a click does
-    ExpectMoney(800, 400);
-    Delete();
-    QAccessible::queryAccessibleInterface(stul->cmdDost)->actionInterface()->doAction(QStringLiteral("Press"));
-    ASSERT_TRUE(stul->PlayersTurn());
-    F1([this] { return !stul->PlayersTurn(); });
-    EXPECT_FALSE(stul->PlayersTurn());
-    EXPECT_TRUE(stul->tmrTah->Enabled());
+    Deal({ K(Desitka, Listy), K(Devitka, Kule) });
+    std::vector<ScreenReaderKeys::Reply> replies;
+    ScreenReaderKeys keys([&](const QKeyEvent&, ScreenReaderKeys::Reply reply) { replies.push_back(reply); });
+    const auto hold = [&](int key, int scanCode) {
+        for (const auto type : { QEvent::KeyPress, QEvent::KeyRelease })
+            keys.Hold(stul, QKeyEvent(type, key, Qt::NoModifier, static_cast<quint32>(scanCode), 0, 0));
+    };
+    using Answer = ScreenReaderKeys::Answer;
+    const auto answer = [&](std::size_t key, Answer a) { replies.at(2 * key)(a), replies.at(2 * key + 1)(a); };
+    hold(Qt::Key_2, 11), hold(Qt::Key_1, 10), hold(Qt::Key_F1, 67), hold(Qt::Key_3, 12);
+    answer(1, Answer::Passed);
+    QCoreApplication::processEvents();
+    ExpectMoney(1000, 0);
+    answer(0, Answer::Kept), answer(3, Answer::Passed), answer(2, Answer::Passed);
+    QTimer closer; // F1 opens the help in an event loop of its own, where the keys after it come
+    closer.callOnTimeout([&] {
+        if (auto* info = qobject_cast<frmInfo*>(QApplication::activeModalWidget()); info && !keys.Holding())
+            infoWasOpen = info->Unload();
+    });
+    closer.start(0);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return infoWasOpen; }, 60000));
+    ExpectMoney(900, 200);
+    hold(Qt::Key_Delete, 119);
+    answer(4, Answer::Failed);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !keys.Holding(); }, 60000));
+    EXPECT_TRUE(stul->Hra().PocetMychKaret() == 2 && !keys.Asking());
 }
 
 // The staking window is the player's own turn: a player who gave back a second-card seven and

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ui/QtTexts.h"
+#include "ui/ScreenReaderKeys.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QApplication>
@@ -44,4 +45,5 @@ private:
     QTranslator qtTranslator_;
     QtTexts qtTexts_;
     DestroyedWindowWatch destroyedWindowWatch_;
+    ScreenReaderKeys screenReaderKeys_;
 };

@@ -11,12 +11,11 @@ CommandButton::CommandButton(QWidget* parent)
     // Enter presses the focused button, not only Space.
     setAutoDefault(true);
     // A screen reader's press reaches a button whose window is hidden, gone or under a modal
-    // window, where no click or key could: there it does nothing. It is judged as the button goes
-    // down: a press shows the button down for a moment before it clicks, and a window opened
-    // meanwhile does not undo it.
-    connect(this, &QPushButton::pressed, this, [this] { pressedWhereActs_ = CanAct(*this); });
+    // window, where no click or key could: there it does nothing. It is judged as the button
+    // clicks, not as it goes down: a press shows the button down for a moment first, and a key
+    // in that moment may open a window, under which nothing may act.
     connect(this, &QPushButton::clicked, this, [this] {
-        if (pressedWhereActs_)
+        if (CanAct(*this))
             emit Click();
     });
 }

@@ -22,7 +22,4 @@ signals:
 protected:
     bool event(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-
-private:
-    bool pressedWhereActs_ = false;
 };

@@ -1,19 +1,24 @@
 #include "ui/GraphicalButton.h"
 
 #include "ui/Form.h"
-#include "ui/KeyCode.h"
 
-#include <QApplication>
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include <chrono>
 
 GraphicalButton::GraphicalButton(QWidget* parent)
     : Control<QAbstractButton>(parent)
 {
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
-    connect(this, &QAbstractButton::clicked, this, &GraphicalButton::Click);
+    // Judged as it clicks: a window opened since the button went down keeps it from acting.
+    connect(this, &QAbstractButton::clicked, this, [this] {
+        if (CanAct(*this))
+            emit Click();
+    });
 }
 
 void GraphicalButton::SetPicture(const LazyPixmap& picture)
@@ -50,11 +55,11 @@ void GraphicalButton::paintEvent(QPaintEvent*)
 }
 
 namespace {
-// A hand holds a mouse button down for tens of milliseconds at the least.
-constexpr qint64 InstantMs = 10;
-// Orca's whole gesture takes a few milliseconds, and some hundreds when the machine is busy: its
-// clicks come within a double-click time, its Press action within a second.
-constexpr qint64 GestureMs = 1000;
+qint64 steadyMs()
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
 } // namespace
 
 qint64 GraphicalButton::lastKeyAt() const
@@ -63,28 +68,11 @@ qint64 GraphicalButton::lastKeyAt() const
     return form ? form->LastKeyAt() : 0;
 }
 
-// One gesture, one press. A click whose button goes up within milliseconds of going down is made
-// by a program, never by a hand. An assistive tool that cannot tell whether its click arrived
-// clicks again and then calls the button's Press action (Orca does both within milliseconds):
-// until a key is pressed after it, for a moment after such a click, the same button pressed again
-// is that click repeated, and does nothing. The key that made the tool click may reach the game
-// after the click, when the screen reader keeps it too long: it is older than the click, and
-// begins nothing. A mouse player's clicks, however quick, are never instant,
-// and each one counts; the screen reader's player, pressing its click key twice, stakes twice.
-bool GraphicalButton::repeatsToolClick(std::int16_t Button, qint64 at) const
-{
-    if (!sinceToolClick_.isValid() || Button != toolButton_ || lastKeyAt() > toolClickAt_
-        || sinceToolClick_.elapsed() >= GestureMs)
-        return false;
-    // A press that comes with its own time is measured on the clock of the tool's click.
-    return at < 0 || (at >= toolClickAt_ && at - toolClickAt_ < QApplication::doubleClickInterval());
-}
-
 void GraphicalButton::mousePressEvent(QMouseEvent* event)
 {
     const MouseDownArgs a = MouseDownOf(*event);
-    pressedAt_ = static_cast<qint64>(event->timestamp());
-    pressIgnored_ = repeatsToolClick(a.Button, pressedAt_);
+    pressIgnored_ = !clicks_.Pressed(
+        a.Button, static_cast<qint64>(event->timestamp()), event->position(), size(), lastKeyAt(), steadyMs());
     if (!pressIgnored_) {
         emit MouseDown(a.Button, a.Shift, a.X, a.Y);
         QAbstractButton::mousePressEvent(event);
@@ -94,12 +82,8 @@ void GraphicalButton::mousePressEvent(QMouseEvent* event)
 
 void GraphicalButton::mouseReleaseEvent(QMouseEvent* event)
 {
-    const auto at = static_cast<qint64>(event->timestamp());
-    if (at - pressedAt_ <= InstantMs) {
-        toolButton_ = MouseButtonCode(event->button());
-        toolClickAt_ = at;
-        sinceToolClick_.start();
-    }
+    clicks_.Released(
+        MouseButtonCode(event->button()), static_cast<qint64>(event->timestamp()), steadyMs(), QAccessible::isActive());
     if (pressIgnored_)
         event->accept();
     else
@@ -108,7 +92,7 @@ void GraphicalButton::mouseReleaseEvent(QMouseEvent* event)
 
 void GraphicalButton::PressWith(std::int16_t Button)
 {
-    if (!isEnabled() || !CanAct(*this) || repeatsToolClick(Button, -1))
+    if (!isEnabled() || !CanAct(*this) || !clicks_.Acted(Button, steadyMs(), lastKeyAt(), QAccessible::isActive()))
         return;
     emit MouseDown(Button, 0, 0, 0);
     if (Button == MouseButton::Left)
@@ -117,15 +101,11 @@ void GraphicalButton::PressWith(std::int16_t Button)
 
 void GraphicalButton::keyPressEvent(QKeyEvent* event)
 {
-    // Space and Enter press the focused button as the left mouse button does: a banknote is staked.
-    const bool space = event->key() == Qt::Key_Space;
-    if ((space || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
-        emit MouseDown(MouseButton::Left, ShiftMaskOf(event->modifiers()), 0, 0);
-        // Space clicks when it is let go, the way the toolkit's buttons do.
-        if (space)
-            QAbstractButton::keyPressEvent(event);
-        else
-            click();
+    // Enter clicks the focused button as Space does, which the toolkit clicks when it is let go.
+    // Neither is a mouse button: a banknote, which only the mouse buttons and the digits stake,
+    // stays as it is.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
+        click();
         event->accept();
         return;
     }

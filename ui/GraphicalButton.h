@@ -1,11 +1,11 @@
 // A button that shows a picture instead of a caption and is exactly as large as the picture.
 #pragma once
 
+#include "ui/ClickRule.h"
 #include "ui/Control.h"
 #include "ui/LazyPixmap.h"
 
 #include <QAbstractButton>
-#include <QElapsedTimer>
 
 class GraphicalButton : public Control<QAbstractButton> {
     Q_OBJECT
@@ -39,18 +39,12 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
-    bool repeatsToolClick(std::int16_t Button, qint64 at) const;
     // When its window last had a key pressed: a key pressed after a click begins another gesture.
     qint64 lastKeyAt() const;
 
     LazyPixmap picture_;
     bool hovered_ = false;
     QString secondAction_;
-    // The last press, and the last click made by a program rather than a hand: its button, its
-    // time on the window system's clock and on the game's.
-    qint64 pressedAt_ = 0;
+    ClickRule clicks_;
     bool pressIgnored_ = false;
-    std::int16_t toolButton_ = 0;
-    qint64 toolClickAt_ = 0;
-    QElapsedTimer sinceToolClick_;
 };
