@@ -41,7 +41,8 @@ public:
     bool Holding() const { return !waiting_.empty(); }
 
     // How long the registry may take. It waits for a screen reader that runs its whole command
-    // before it answers (Orca's click takes seconds on a busy desktop), three seconds at most a key.
+    // before it answers (Orca's click takes seconds on a busy desktop), up to three seconds for
+    // each screen reader listening; the bound leaves room for more than one.
     static constexpr int AnswerWithinMs = 10000;
 
 private:
