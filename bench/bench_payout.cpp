@@ -6,8 +6,8 @@
 #include "payout/Vyplata.h"
 #include "payout/frmPlocha.h"
 #include "ui/Application.h"
-#include "ui/Drawing.h"
-#include "ui/frmStulDesign.h"
+#include "ui/designs/frmStulDesign.h"
+#include "ui/pictures/Drawing.h"
 
 #include <QElapsedTimer>
 

@@ -1,7 +1,7 @@
 #include "engine/clsHra21.h"
 
 #include "engine/NazevKarty.h"
-#include "ui/NumberText.h"
+#include "ui/system/NumberText.h"
 
 #include <algorithm>
 #include <cmath>

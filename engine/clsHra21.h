@@ -3,12 +3,12 @@
 #pragma once
 
 #include "engine/Karta.h"
-#include "ui/ControlArray.h"
-#include "ui/GraphicalButton.h"
-#include "ui/Label.h"
-#include "ui/PictureBox.h"
-#include "ui/PictureClip.h"
-#include "ui/Random.h"
+#include "ui/controls/ControlArray.h"
+#include "ui/controls/GraphicalButton.h"
+#include "ui/controls/Label.h"
+#include "ui/controls/PictureBox.h"
+#include "ui/controls/PictureClip.h"
+#include "ui/system/Random.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "history/Penezenka.h"
 
-#include "ui/NumberText.h"
+#include "ui/system/NumberText.h"
 
 std::int32_t Penezenka = 0;
 std::int32_t PocatecniPenezenka = 0;

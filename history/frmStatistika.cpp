@@ -2,8 +2,8 @@
 
 #include "history/History.h"
 #include "history/Penezenka.h"
-#include "ui/Drawing.h"
-#include "ui/KeyCode.h"
+#include "ui/controls/KeyCode.h"
+#include "ui/pictures/Drawing.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 // The chart of the purse over the run, against the starting amount.
 #pragma once
 
-#include "ui/frmStatistikaDesign.h"
+#include "ui/designs/frmStatistikaDesign.h"
 
 class frmStatistika : public frmStatistikaDesign {
     Q_OBJECT

@@ -2,7 +2,7 @@
 
 #include "history/frmStatistika.h"
 #include "info/Napoveda.h"
-#include "ui/KeyCode.h"
+#include "ui/controls/KeyCode.h"
 
 frmInfo::frmInfo(Platform& platform_)
     : frmInfoDesign(platform_)

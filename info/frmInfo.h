@@ -2,7 +2,7 @@
 // the statistics.
 #pragma once
 
-#include "ui/frmInfoDesign.h"
+#include "ui/designs/frmInfoDesign.h"
 
 #include <cstdint>
 

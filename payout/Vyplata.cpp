@@ -1,7 +1,7 @@
 #include "payout/Vyplata.h"
 
-#include "ui/Banknotes.h"
-#include "ui/Drawing.h"
+#include "ui/designs/Banknotes.h"
+#include "ui/pictures/Drawing.h"
 
 #include <QRect>
 

@@ -2,7 +2,7 @@
 // be seen once all of them lie on the screen.
 #pragma once
 
-#include "ui/Random.h"
+#include "ui/system/Random.h"
 
 #include <QImage>
 #include <QSize>

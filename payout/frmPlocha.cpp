@@ -2,8 +2,8 @@
 
 #include "history/Penezenka.h"
 #include "payout/Vyplata.h"
-#include "ui/Banknotes.h"
-#include "ui/Drawing.h"
+#include "ui/designs/Banknotes.h"
+#include "ui/pictures/Drawing.h"
 
 #include <QPixmap>
 

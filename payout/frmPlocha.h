@@ -2,9 +2,9 @@
 // or the loss announced across it.
 #pragma once
 
-#include "ui/ControlArray.h"
-#include "ui/GraphicalButton.h"
-#include "ui/frmPlochaDesign.h"
+#include "ui/controls/ControlArray.h"
+#include "ui/controls/GraphicalButton.h"
+#include "ui/designs/frmPlochaDesign.h"
 
 #include <QPixmap>
 #include <QPointer>

@@ -1,7 +1,7 @@
 // The notice that the screen is too small for the game; it closes itself after a while.
 #pragma once
 
-#include "ui/frmNelzeDesign.h"
+#include "ui/designs/frmNelzeDesign.h"
 
 class frmNelze : public frmNelzeDesign {
     Q_OBJECT

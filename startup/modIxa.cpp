@@ -2,7 +2,7 @@
 
 #include "startup/frmNelze.h"
 #include "table/frmStul.h"
-#include "ui/NumberText.h"
+#include "ui/system/NumberText.h"
 
 namespace modIxa {
 

@@ -1,7 +1,7 @@
 // Where the program starts: the table on a screen large enough for it, the notice otherwise.
 #pragma once
 
-#include "ui/Platform.h"
+#include "ui/system/Platform.h"
 
 #include <cstdint>
 

@@ -4,7 +4,7 @@
 
 #include "history/History.h"
 #include "history/Penezenka.h"
-#include "ui/Accessible.h"
+#include "ui/access/Accessible.h"
 
 frmStul::frmStul(Platform& platform_)
     : frmStulDesign(platform_)

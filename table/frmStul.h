@@ -3,7 +3,7 @@
 
 #include "engine/clsHra21.h"
 #include "table/Vyhodnoceni.h"
-#include "ui/frmStulDesign.h"
+#include "ui/designs/frmStulDesign.h"
 
 #include <QStringList>
 

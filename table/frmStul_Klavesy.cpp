@@ -3,7 +3,7 @@
 #include "table/frmStul.h"
 
 #include "info/frmInfo.h"
-#include "ui/KeyCode.h"
+#include "ui/controls/KeyCode.h"
 
 void frmStul::Form_KeyDown(std::int16_t KeyCode, std::int16_t Shift)
 {

@@ -2,8 +2,8 @@
 #include "table/frmStul.h"
 
 #include "history/Penezenka.h"
-#include "ui/Banknotes.h"
-#include "ui/NumberText.h"
+#include "ui/designs/Banknotes.h"
+#include "ui/system/NumberText.h"
 
 #include <cstdint>
 #include <limits>

@@ -2,7 +2,7 @@
 // deal them and set the computer's thresholds.
 #pragma once
 
-#include "ui/Random.h"
+#include "ui/system/Random.h"
 
 #include <array>
 #include <cstdint>

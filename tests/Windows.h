@@ -2,7 +2,7 @@
 // gone when a test is over.
 #pragma once
 
-#include "ui/Form.h"
+#include "ui/controls/Form.h"
 
 #include <QApplication>
 

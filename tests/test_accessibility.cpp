@@ -4,7 +4,7 @@
 #include "TableFixture.h"
 
 #include "engine/NazevKarty.h"
-#include "ui/ClickRule.h"
+#include "ui/controls/ClickRule.h"
 
 #include <QAccessible>
 #include <QMouseEvent>

@@ -1,6 +1,6 @@
 // The table window as designed, before any of the game's code touches it.
-#include "ui/Banknotes.h"
-#include "ui/frmStulDesign.h"
+#include "ui/designs/Banknotes.h"
+#include "ui/designs/frmStulDesign.h"
 
 #include <QApplication>
 #include <QFontInfo>

@@ -1,8 +1,8 @@
 // What a window draws: points and lines in its own scale, pictures, the pen, clearing, and the
 // retained drawing that the pay-out screen keeps the desktop in.
-#include "ui/Drawing.h"
-#include "ui/Form.h"
-#include "ui/Platform.h"
+#include "ui/controls/Form.h"
+#include "ui/pictures/Drawing.h"
+#include "ui/system/Platform.h"
 
 #include <QPainter>
 #include <QPixmap>

@@ -1,9 +1,9 @@
 // The engine on the real table controls, with scripted and seeded random numbers.
 #include "Karty.h"
 #include "engine/clsHra21.h"
-#include "ui/NumberText.h"
-#include "ui/Platform.h"
-#include "ui/frmStulDesign.h"
+#include "ui/designs/frmStulDesign.h"
+#include "ui/system/NumberText.h"
+#include "ui/system/Platform.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -4,7 +4,7 @@
 #include "history/Penezenka.h"
 #include "history/frmStatistika.h"
 #include "info/frmInfo.h"
-#include "ui/Pictures.h"
+#include "ui/pictures/Pictures.h"
 
 #include <QAccessible>
 #include <QApplication>

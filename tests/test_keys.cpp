@@ -1,9 +1,9 @@
 // Key codes as the table's keyboard control sees them: the physical main-row digits whatever the
 // layout and Shift, the keypad kept apart, and the modifier mask.
-#include "ui/CommandButton.h"
-#include "ui/Form.h"
-#include "ui/KeyCode.h"
-#include "ui/Platform.h"
+#include "ui/controls/CommandButton.h"
+#include "ui/controls/Form.h"
+#include "ui/controls/KeyCode.h"
+#include "ui/system/Platform.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -5,7 +5,7 @@
 #include "TableFixture.h"
 
 #include "info/frmInfo.h"
-#include "ui/NumberText.h"
+#include "ui/system/NumberText.h"
 
 #include <QElapsedTimer>
 #include <QKeyEvent>

@@ -2,7 +2,7 @@
 // speaking Czech with Debian's own speech settings through a silent voice that writes down what it
 // says.
 #include "ChildProcess.h"
-#include "ui/frmStulDesign.h"
+#include "ui/designs/frmStulDesign.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -3,9 +3,9 @@
 #include "history/Penezenka.h"
 #include "payout/Vyplata.h"
 #include "payout/frmPlocha.h"
-#include "ui/Banknotes.h"
-#include "ui/Drawing.h"
-#include "ui/frmStulDesign.h"
+#include "ui/designs/Banknotes.h"
+#include "ui/designs/frmStulDesign.h"
+#include "ui/pictures/Drawing.h"
 
 #include <QPointF>
 #include <QPointer>

@@ -1,16 +1,16 @@
 // The platform layer as the windows and the engine rely on it: control arrays, timers, the
 // question box, numbers and text, random numbers, the screen and the life of a window.
 #include "ui/Application.h"
-#include "ui/CommandButton.h"
-#include "ui/ControlArray.h"
-#include "ui/Form.h"
-#include "ui/GraphicalButton.h"
-#include "ui/Label.h"
-#include "ui/NumberText.h"
-#include "ui/PictureBox.h"
-#include "ui/PictureClip.h"
-#include "ui/Platform.h"
-#include "ui/Timer.h"
+#include "ui/controls/CommandButton.h"
+#include "ui/controls/ControlArray.h"
+#include "ui/controls/Form.h"
+#include "ui/controls/GraphicalButton.h"
+#include "ui/controls/Label.h"
+#include "ui/controls/PictureBox.h"
+#include "ui/controls/PictureClip.h"
+#include "ui/controls/Timer.h"
+#include "ui/system/NumberText.h"
+#include "ui/system/Platform.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -3,8 +3,8 @@
 #include "TableFixture.h"
 
 #include "info/frmInfo.h"
-#include "ui/Banknotes.h"
-#include "ui/ScreenReaderKeys.h"
+#include "ui/access/ScreenReaderKeys.h"
+#include "ui/designs/Banknotes.h"
 
 #include <QAccessible>
 #include <QKeyEvent>

@@ -1,9 +1,9 @@
 #include "ui/Application.h"
 
-#include "ui/Accessible.h"
-#include "ui/DesignFont.h"
-#include "ui/Form.h"
-#include "ui/Pictures.h"
+#include "ui/access/Accessible.h"
+#include "ui/controls/DesignFont.h"
+#include "ui/controls/Form.h"
+#include "ui/pictures/Pictures.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

@@ -2,8 +2,8 @@
 // the game's icon, and key preview for the windows that ask for it.
 #pragma once
 
-#include "ui/QtTexts.h"
-#include "ui/ScreenReaderKeys.h"
+#include "ui/access/ScreenReaderKeys.h"
+#include "ui/system/QtTexts.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QApplication>

@@ -1,0 +1,98 @@
+#include "ui/access/Announcer.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QApplication>
+#include <QEvent>
+#include <QWidget>
+
+#include <utility>
+
+namespace {
+// A screen reader speaks a notification that comes into view, once, and reads nothing else of it.
+// Its own word for the role is left out when the notification lies in a status bar. A key press
+// cuts short what it still had to say: the status bar is named after the last message, which the
+// screen reader's command that reads the status bar says again.
+const QString StatusBarName = QStringLiteral("ixa-status-bar");
+const QString MessageName = QStringLiteral("ixa-message");
+
+// A screen reader reads a message when it gets to it, which may be after the next message: each
+// message keeps a widget of its own for a while, so that none is read with another's words.
+constexpr int MessagesKept = 8;
+
+QWidget* activeWindowOnScreen()
+{
+    QWidget* window = QApplication::activeWindow();
+    return window && window->isVisible() ? window : nullptr;
+}
+} // namespace
+
+void Announcer::Say(const QString& said)
+{
+    // Said as one line: a speech service may drop a message with an empty line in it.
+    const QString text = said.simplified();
+    if (OnSay)
+        OnSay(text);
+    if (text.isEmpty())
+        return;
+    if (QWidget* window = activeWindowOnScreen(); window && waiting_.isEmpty()) {
+        if (QAccessible::isActive())
+            sayFrom(window, text);
+        return;
+    }
+    // A window said to at its start may come up before the screen reader's connection does.
+    if (waiting_.isEmpty())
+        qApp->installEventFilter(this);
+    waiting_ << text;
+}
+
+bool Announcer::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::WindowActivate && watched->isWidgetType()) {
+        if (QWidget* window = activeWindowOnScreen()) {
+            qApp->removeEventFilter(this);
+            const QStringList waiting = std::exchange(waiting_, {});
+            for (const QString& text : waiting)
+                if (QAccessible::isActive())
+                    sayFrom(window, text);
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void Announcer::sayFrom(QWidget* window, const QString& text)
+{
+    auto* bar = window->findChild<QWidget*>(StatusBarName, Qt::FindDirectChildrenOnly);
+    if (!bar) {
+        bar = new QWidget(window);
+        bar->setObjectName(StatusBarName);
+        bar->setGeometry(0, 0, 0, 0);
+        bar->show();
+    }
+    bar->setAccessibleName(text);
+    QWidget* message = nullptr;
+    const QObjectList& kept = bar->children();
+    if (kept.size() < MessagesKept) {
+        message = new QWidget(bar);
+        message->setObjectName(MessageName);
+        message->setGeometry(0, 0, 0, 0);
+    } else {
+        // The oldest goes to the end of the line.
+        message = static_cast<QWidget*>(kept.first());
+        message->hide();
+        message->raise();
+    }
+    message->setAccessibleName(text);
+    message->show();
+}
+
+QAccessibleInterface* Announcer::Interface(QObject* object)
+{
+    if (!object->isWidgetType())
+        return nullptr;
+    if (object->objectName() == MessageName)
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
+    if (object->objectName() == StatusBarName)
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::StatusBar);
+    return nullptr;
+}
