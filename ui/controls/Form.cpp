@@ -2,7 +2,6 @@
 
 #include "ui/controls/DesignFont.h"
 #include "ui/controls/KeyCode.h"
-#include "ui/controls/Timer.h"
 #include "ui/pictures/Drawing.h"
 #include "ui/system/NumberText.h"
 #include "ui/system/Screen.h"
@@ -25,6 +24,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <utility>
 #endif
 
 bool CanAct(const QWidget& control)
@@ -188,6 +188,11 @@ void Form::paintEvent(QPaintEvent* event)
         // before its controls' (a first text may wait for its font) and before the frame is sent.
         QMetaObject::invokeMethod(this, &Form::OnScreen, Qt::QueuedConnection);
     }
+}
+
+void Form::AfterFirstFrame(QObject& context, std::function<void()> then)
+{
+    connect(this, &Form::OnScreen, &context, std::move(then));
 }
 
 void Form::Discard()

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ui/controls/Control.h"
+#include "ui/controls/Timer.h"
 #include "ui/pictures/LazyPixmap.h"
 #include "ui/system/Platform.h"
 
@@ -20,7 +21,7 @@ class QKeyEvent;
 // assistive tool's action through; the controls ask this before they act on one.
 bool CanAct(const QWidget& control);
 
-class Form : public Control<QWidget> {
+class Form : public Control<QWidget>, public Forms::Member, public Timer::Window {
     Q_OBJECT
 public:
     explicit Form(Platform& platform);
@@ -71,7 +72,8 @@ public:
     void SetStartState(StartState state) { startState_ = state; }
 
     // Whether the window has been drawn on the screen, at least once.
-    bool WasOnScreen() const { return onScreen_; }
+    bool WasOnScreen() const override { return onScreen_; }
+    void AfterFirstFrame(QObject& context, std::function<void()> then) override;
 
     // Called by the application before the key goes to the focused control.
     void PreviewKey(QKeyEvent& event);
@@ -82,7 +84,8 @@ public:
 
     // Unloaded without its unload handler, when nothing can be asked any more: another program
     // destroyed the window, or the run is ending on a termination signal.
-    void Discard();
+    void Discard() override;
+    QWidget& Widget() override { return *this; }
 
 signals:
     // The window was hidden or unloaded: a modal show is over.

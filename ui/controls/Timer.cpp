@@ -1,7 +1,5 @@
 #include "ui/controls/Timer.h"
 
-#include "ui/controls/Form.h"
-
 #include <utility>
 
 Timer::Timer(QObject* parent, int intervalMs, bool enabled, Counting counting)
@@ -12,15 +10,15 @@ Timer::Timer(QObject* parent, int intervalMs, bool enabled, Counting counting)
     firstFrameAtMost_.setTimerType(Qt::PreciseTimer);
     timer_.setInterval(intervalMs);
     connect(&timer_, &QTimer::timeout, this, [this] { Tick(); });
-    if (auto* form = qobject_cast<Form*>(parent);
-        counting == Counting::FromFirstFrame && form && !form->WasOnScreen()) {
+    if (auto* window = dynamic_cast<Window*>(parent);
+        counting == Counting::FromFirstFrame && window && !window->WasOnScreen()) {
         held_ = true;
         const auto release = [this] {
             firstFrameAtMost_.stop();
             if (std::exchange(held_, false))
                 SetEnabled(enabled_);
         };
-        connect(form, &Form::OnScreen, this, release);
+        window->AfterFirstFrame(*this, release);
         // A window not drawn within twice its timer's interval is taken for one that never will be
         // (started iconic, or under a window manager that never maps it): the timer counts from
         // then all the same, so that a notice nobody can see still ends the run.

@@ -7,9 +7,22 @@
 #include <QObject>
 #include <QTimer>
 
+#include <functional>
+
 class Timer : public QObject {
     Q_OBJECT
 public:
+    // What a timer that counts from the first frame needs of the window it belongs to.
+    class Window {
+    public:
+        virtual bool WasOnScreen() const = 0;
+        // Calls `then` once the first frame is drawn, unless `context` has gone by then.
+        virtual void AfterFirstFrame(QObject& context, std::function<void()> then) = 0;
+
+    protected:
+        ~Window() = default;
+    };
+
     enum class Counting { FromSwitchingOn, FromFirstFrame };
     Timer(QObject* parent, int intervalMs, bool enabled, Counting counting = Counting::FromSwitchingOn);
 

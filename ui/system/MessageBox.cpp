@@ -1,6 +1,6 @@
 #include "ui/system/MessageBox.h"
 
-#include "ui/system/Platform.h"
+#include "ui/system/Forms.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>
