@@ -29,7 +29,7 @@ QString frmStatistika::Souhrn()
 void frmStatistika::Form_Load()
 {
     // The chart is a picture: a screen reader reads its summary instead as the window opens.
-    setAccessibleDescription(Souhrn());
+    SetAccessibleDescription(Souhrn());
     MoveTwips(
         CentredTwips(platform.screen.Width(), WidthTwips()), CentredTwips(platform.screen.Height(), HeightTwips()));
 }

@@ -4,7 +4,6 @@
 
 #include "history/History.h"
 #include "history/Penezenka.h"
-#include "ui/access/Accessible.h"
 
 frmStul::frmStul(Platform& platform_)
     : frmStulDesign(platform_)
@@ -114,8 +113,8 @@ void frmStul::cmdDost_Click()
     // is not told, and reads the computer's cards without it. It then still takes the focus to be
     // on "Dost", and asked where it is, it names the button and reads its description, but not
     // that it is disabled: the description says why.
-    cmdDost->setAccessibleDescription(MimoTah());
-    Accessible::WithoutFocusNews([this] { cmdDost->SetEnabled(false); });
+    cmdDost->SetAccessibleDescription(MimoTah());
+    platform.announcer.WithoutFocusNews([this] { cmdDost->SetEnabled(false); });
 }
 
 void frmStul::tmrTah_Timer()
@@ -142,7 +141,7 @@ void frmStul::VyhodnotVyhru()
 void frmStul::PripravDalsi()
 {
     tmrTah->SetEnabled(false);
-    cmdDost->setAccessibleDescription(QString());
+    cmdDost->SetAccessibleDescription(QString());
     Sazka = 0;
     TheHistory().Zaloz(Penezenka);
     ZobrazDispleje();

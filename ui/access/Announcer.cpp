@@ -1,7 +1,8 @@
 #include "ui/access/Announcer.h"
 
+#include "ui/access/Accessible.h"
+
 #include <QAccessible>
-#include <QAccessibleWidget>
 #include <QApplication>
 #include <QEvent>
 #include <QWidget>
@@ -19,6 +20,18 @@ const QString MessageName = QStringLiteral("ixa-message");
 // A screen reader reads a message when it gets to it, which may be after the next message: each
 // message keeps a widget of its own for a while, so that none is read with another's words.
 constexpr int MessagesKept = 8;
+
+// A widget a message is said through, known to a screen reader by its part in the window.
+class Announcement : public QWidget, public Accessible::Described {
+public:
+    Announcement(QWidget* parent, const QString& name, QAccessible::Role role)
+        : QWidget(parent)
+    {
+        setObjectName(name);
+        SetAccessibleRole(role);
+        setGeometry(0, 0, 0, 0);
+    }
+};
 
 QWidget* activeWindowOnScreen()
 {
@@ -64,18 +77,14 @@ void Announcer::sayFrom(QWidget* window, const QString& text)
 {
     auto* bar = window->findChild<QWidget*>(StatusBarName, Qt::FindDirectChildrenOnly);
     if (!bar) {
-        bar = new QWidget(window);
-        bar->setObjectName(StatusBarName);
-        bar->setGeometry(0, 0, 0, 0);
+        bar = new Announcement(window, StatusBarName, QAccessible::StatusBar);
         bar->show();
     }
     bar->setAccessibleName(text);
     QWidget* message = nullptr;
     const QObjectList& kept = bar->children();
     if (kept.size() < MessagesKept) {
-        message = new QWidget(bar);
-        message->setObjectName(MessageName);
-        message->setGeometry(0, 0, 0, 0);
+        message = new Announcement(bar, MessageName, QAccessible::Notification);
     } else {
         // The oldest goes to the end of the line.
         message = static_cast<QWidget*>(kept.first());
@@ -86,13 +95,7 @@ void Announcer::sayFrom(QWidget* window, const QString& text)
     message->show();
 }
 
-QAccessibleInterface* Announcer::Interface(QObject* object)
+void Announcer::WithoutFocusNews(const std::function<void()>& change)
 {
-    if (!object->isWidgetType())
-        return nullptr;
-    if (object->objectName() == MessageName)
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
-    if (object->objectName() == StatusBarName)
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::StatusBar);
-    return nullptr;
+    Accessible::WithoutFocusNews(change);
 }

@@ -8,7 +8,6 @@
 
 #include <functional>
 
-class QAccessibleInterface;
 class QWidget;
 
 class Announcer : public QObject {
@@ -18,11 +17,12 @@ public:
     // reader listening, nothing is said.
     void Say(const QString& text);
 
+    // Makes a change whose move of the focus a screen reader does not hear of, so that the message
+    // said with it is not cut short by the name of the control the focus lands on.
+    static void WithoutFocusNews(const std::function<void()>& change);
+
     // Every message as it is said, also without a screen reader.
     std::function<void(const QString&)> OnSay;
-
-    // The accessible interfaces of the widgets the messages are said through; nullptr for others.
-    static QAccessibleInterface* Interface(QObject* object);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

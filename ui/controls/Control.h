@@ -2,6 +2,8 @@
 // unit, which is the pixel on the windows that place controls at run time.
 #pragma once
 
+#include "ui/access/Accessible.h"
+
 #include <QColor>
 #include <QPalette>
 #include <QWidget>
@@ -31,7 +33,7 @@ MouseDownArgs MouseDownOf(const QMouseEvent& press);
 // A click is the left button let go over the control it was pressed on.
 bool IsClick(const QWidget& control, const QMouseEvent& release);
 
-template <typename Base> class Control : public Base {
+template <typename Base> class Control : public Base, public Accessible::Described {
 public:
     using Base::Base;
 
@@ -56,6 +58,8 @@ public:
     void SetToolTipText(const QString& text) { this->setToolTip(text); }
     // What a screen reader calls the control.
     void SetAccessibleName(const QString& name) { this->setAccessibleName(name); }
+    // What a screen reader says of the control after its name: what it is for, or why it is off.
+    void SetAccessibleDescription(const QString& text) { this->setAccessibleDescription(text); }
     void SetForeColor(QColor colour)
     {
         setRole(QPalette::WindowText, colour);

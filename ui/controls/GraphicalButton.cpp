@@ -3,6 +3,7 @@
 #include "ui/controls/Form.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -124,4 +125,47 @@ void GraphicalButton::leaveEvent(QEvent* event)
     hovered_ = false;
     update();
     QAbstractButton::leaveEvent(event);
+}
+
+namespace {
+// A picture button pressed through the accessibility interfaces does what the mouse does: the
+// deck draws, a banknote is staked, and its second action takes one back.
+class GraphicalButtonInterface : public QAccessibleWidget {
+public:
+    explicit GraphicalButtonInterface(GraphicalButton* button)
+        : QAccessibleWidget(button, QAccessible::Button)
+    {
+    }
+
+    QStringList actionNames() const override
+    {
+        QStringList names { pressAction() };
+        if (!button()->SecondAction().isEmpty())
+            names << button()->SecondAction();
+        return names + QAccessibleWidget::actionNames();
+    }
+
+    QString localizedActionName(const QString& name) const override
+    {
+        return name == button()->SecondAction() ? name : QAccessibleWidget::localizedActionName(name);
+    }
+
+    void doAction(const QString& name) override
+    {
+        if (name == pressAction())
+            button()->PressWith(MouseButton::Left);
+        else if (name == button()->SecondAction() && !name.isEmpty())
+            button()->PressWith(MouseButton::Right);
+        else
+            QAccessibleWidget::doAction(name);
+    }
+
+private:
+    GraphicalButton* button() const { return static_cast<GraphicalButton*>(widget()); }
+};
+} // namespace
+
+QAccessibleInterface* GraphicalButton::AccessibleInterface(QWidget&)
+{
+    return new GraphicalButtonInterface(this);
 }

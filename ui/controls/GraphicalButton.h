@@ -25,6 +25,8 @@ public:
     // Pressed by an assistive tool as the mouse presses it: the left button clicks too.
     void PressWith(std::int16_t Button);
 
+    QAccessibleInterface* AccessibleInterface(QWidget& self) override;
+
 signals:
     void Click();
     // Every mouse button, not only the left one: the banknotes take a note back on the right one.

@@ -2,10 +2,40 @@
 
 #include "ui/access/Accessible.h"
 
+#include <QAccessibleWidget>
 #include <QFontMetrics>
 #include <QMouseEvent>
 
 #include <algorithm>
+
+namespace {
+// A label reads as its caption; a display of an amount is named by what it shows, and its
+// caption is its value. Qt asks for the interface once, maybe before the design has made the
+// label a display, so the difference is decided at every question. A display offers no value
+// interface: the bridge would offer Increase and Decrease actions with it, which a display
+// cannot do.
+class LabelInterface : public QAccessibleWidget {
+public:
+    explicit LabelInterface(Label* label)
+        : QAccessibleWidget(label, QAccessible::StaticText)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value)
+            return label()->IsValueDisplay() ? label()->Caption() : QString();
+        if (t == QAccessible::Name && label()->IsValueDisplay())
+            return label()->DisplayName();
+        if (t == QAccessible::Name && label()->accessibleName().isEmpty())
+            return label()->Caption();
+        return QAccessibleWidget::text(t);
+    }
+
+private:
+    Label* label() const { return static_cast<Label*>(widget()); }
+};
+} // namespace
 
 Label::Label(QWidget* parent)
     : Control<QLabel>(parent)
@@ -101,4 +131,9 @@ QString Label::DisplayName() const
     // pause, which a comma gives without a word.
     return accessibleName() + (number ? QStringLiteral(" ") : QStringLiteral(", ")) + text()
         + (number && !unit_.isEmpty() ? u' ' + unit_ : QString());
+}
+
+QAccessibleInterface* Label::AccessibleInterface(QWidget&)
+{
+    return new LabelInterface(this);
 }

@@ -29,6 +29,8 @@ public:
     // The name a screen reader reads for a display.
     QString DisplayName() const;
 
+    QAccessibleInterface* AccessibleInterface(QWidget& self) override;
+
 signals:
     void Click();
     void MouseDown(std::int16_t Button, std::int16_t Shift, float X, float Y);

@@ -6,6 +6,8 @@
 PictureBox::PictureBox(QWidget* parent)
     : Control<QWidget>(parent)
 {
+    // A picture, not a bare area: a screen reader reads its name.
+    SetAccessibleRole(QAccessible::Graphic);
 }
 
 void PictureBox::SetPicture(const LazyPixmap& picture)

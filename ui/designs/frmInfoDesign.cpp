@@ -57,6 +57,8 @@ frmInfoDesign::frmInfoDesign(Platform& platform_)
     // A fixed dialog: no resizing by the frame, no minimise or maximise button.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowCloseButtonHint);
+    // A dialog to a screen reader too, which then reads its texts.
+    SetAccessibleRole(QAccessible::Dialog);
     setFixedSize(Pixels(5055), Pixels(4095));
 
     lblNazevApp->setGeometry(PixelsRect(1800, 120, 3135, 375));

@@ -89,6 +89,8 @@ frmStulDesign::frmStulDesign(Platform& platform_)
     // Minimise is off; the window can still be restored and maximised again.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint
         | Qt::WindowCloseButtonHint);
+    // The main window, where a screen reader looks for the status bar.
+    SetAccessibleRole(QAccessible::Window);
     SetStartState(StartState::Maximized);
     SetKeyPreview(true);
     resize(582, 355);
