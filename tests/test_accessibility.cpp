@@ -57,6 +57,8 @@ TEST_F(TableTest, EveryControlHasTheNameAndTheRoleAScreenReaderReadsOut)
         EXPECT_EQ(nameOf(control), expected.first);
         EXPECT_EQ(roleOf(control), expected.second) << expected.first.toStdString();
     }
+    // The main window, where a screen reader looks for the status bar its messages are said in.
+    EXPECT_EQ(roleOf(stul), QAccessible::Window);
     QAccessibleInterface* purse = QAccessible::queryAccessibleInterface(stul->lblPenezenka);
     EXPECT_EQ(purse->text(QAccessible::Value), "1000");
     EXPECT_EQ(purse->valueInterface(), nullptr) << "a display offers no Increase and Decrease";
