@@ -13,26 +13,36 @@
 #include <QLocale>
 #include <QPointer>
 #include <QSocketNotifier>
-#include <QWindow>
 
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
-#include <cstdint>
 #include <cstdlib>
-
-#ifdef IXA_X11
-#include <QtGui/qguiapplication_platform.h>
-
-#include <xcb/xcb.h>
-#endif
 
 #include <signal.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
+namespace {
+// A window of ours that another program destroyed. A window shown modally goes as if closed; any
+// other one takes the run with it.
+void destroyedByOthers(QWidget& window)
+{
+    auto* form = qobject_cast<Form*>(&window);
+    if (form && !form->isModal())
+        // The table, the notice or the last screen: the run cannot go on without it.
+        Application::DiscardAllForms();
+    else if (form)
+        form->Discard();
+    else
+        // The question: as if the player had closed it, which answers No.
+        window.close();
+}
+} // namespace
+
 Application::Application(int& argc, char** argv)
     : QApplication(argc, argv)
+    , destroyedWindowWatch_(destroyedByOthers)
 {
     // No display name: the platform would add it to every window's title, and each window's
     // caption is to be read exactly as it is.
@@ -183,78 +193,4 @@ bool Application::notify(QObject* receiver, QEvent* event)
         }
     }
     return QApplication::notify(receiver, event);
-}
-
-namespace {
-// An X11 DestroyNotify event and an X11 error, as the protocol lays them out.
-struct DestroyNotify {
-    std::uint8_t responseType;
-    std::uint8_t pad;
-    std::uint16_t sequence;
-    std::uint32_t event;
-    std::uint32_t window;
-};
-struct XError {
-    std::uint8_t responseType;
-    std::uint8_t errorCode;
-    std::uint16_t sequence;
-    std::uint32_t resource;
-};
-constexpr std::uint8_t ErrorType = 0;
-constexpr std::uint8_t DestroyNotifyType = 17;
-constexpr std::uint8_t BadWindow = 3;
-
-// Whether the id is of this program's own making: each connection to the X server names what it
-// makes from a range of its own.
-bool madeHere(std::uint32_t id)
-{
-#ifdef IXA_X11
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (xcb_connection_t* connection = x11 ? x11->connection() : nullptr) {
-        const xcb_setup_t* setup = xcb_get_setup(connection);
-        return (id & ~setup->resource_id_mask) == setup->resource_id_base;
-    }
-#endif
-    return true;
-}
-} // namespace
-
-bool DestroyedWindowWatch::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*)
-{
-    if (eventType != "xcb_generic_event_t")
-        return false;
-    const auto type = static_cast<const DestroyNotify*>(message)->responseType & 0x7f;
-    if (type == ErrorType) {
-        // The toolkit still hides and destroys a window that another program destroyed first, and
-        // asks where the window manager's frame around a window went after the window manager took
-        // it away. The server's answer that another program's window, or one of ours that another
-        // program destroyed, is gone says nothing new; of any other window of ours it is news.
-        const auto* error = static_cast<const XError*>(message);
-        return error->errorCode == BadWindow
-            && (destroyedByOthers_.contains(error->resource) || !madeHere(error->resource));
-    }
-    if (type != DestroyNotifyType)
-        return false;
-    const auto* event = static_cast<const DestroyNotify*>(message);
-    // The toolkit lets go of a native window as it destroys it, long before the server's notice of
-    // it comes back: a window still held is one that another program destroyed. A widget hears of
-    // its window's replacement only later, so its own id may still name one gone already (as a
-    // tooltip's, which the toolkit re-creates as it shows it), and is no guide.
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        const QWindow* held = window->windowHandle();
-        if (!held || !held->handle() || held->winId() != event->window)
-            continue;
-        destroyedByOthers_.insert(event->window);
-        auto* form = qobject_cast<Form*>(window);
-        if (form && !form->isModal())
-            // The table, the notice or the last screen: the run cannot go on without it.
-            Application::DiscardAllForms();
-        else if (form)
-            form->Discard();
-        else
-            // The question: as if the player had closed it, which answers No.
-            window->close();
-        break;
-    }
-    return false;
 }
