@@ -22,11 +22,6 @@ public:
     static void DiscardAllForms();
 
 private:
-    // A termination signal (the session ending, Ctrl+C, kill) ends the run at once: nobody is
-    // there to answer the pay-out question. The program is gone within seconds even where its
-    // windows cannot be closed, and at once on a second signal.
-    void watchTerminationSignals();
-
     QTranslator qtTranslator_;
     QtTexts qtTexts_;
     X11::DestroyedWindowWatch destroyedWindowWatch_;
