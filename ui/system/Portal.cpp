@@ -4,7 +4,6 @@
 #include <QDBusObjectPath>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
-#include <QDBusServiceWatcher>
 #include <QFile>
 #include <QImage>
 #include <QRandomGenerator>
@@ -108,6 +107,7 @@ QPixmap partOf(const QImage& whole, const QScreen* screen)
 
 const QString PortalService = QStringLiteral("org.freedesktop.portal.Desktop");
 const QString PortalPath = QStringLiteral("/org/freedesktop/portal/desktop");
+const QString BusService = QStringLiteral("org.freedesktop.DBus");
 } // namespace
 
 PortalScreenshot::PortalScreenshot(
@@ -138,11 +138,11 @@ void PortalScreenshot::Ask()
     listen(QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2")
                .arg(bus_.baseService().mid(1).replace(u'.', u'_'), token));
     // Should the portal leave the bus, no answer will come, and there is no request left.
-    auto* watcher = new QDBusServiceWatcher(PortalService, bus_, QDBusServiceWatcher::WatchForUnregistration, this);
-    connect(watcher, &QDBusServiceWatcher::serviceUnregistered, this, [this] {
-        open_ = false;
-        done(QPixmap());
-    });
+    // Heard from the bus directly: Qt 6.4 takes a QDBusServiceWatcher down by also removing a rule
+    // it never asked the bus for, and the bus answers with an error that anyone monitoring it sees.
+    bus_.connect(QString(), QStringLiteral("/org/freedesktop/DBus"), BusService, QStringLiteral("NameOwnerChanged"),
+        { PortalService, QString(), QStringLiteral("") }, QString(), this,
+        SLOT(NameOwnerChanged(QString, QString, QString, QDBusMessage)));
 
     QDBusMessage call = QDBusMessage::createMethodCall(
         PortalService, PortalPath, QStringLiteral("org.freedesktop.portal.Screenshot"), QStringLiteral("Screenshot"));
@@ -190,6 +190,16 @@ void PortalScreenshot::Response(uint response, const QVariantMap& results)
     if (response == Granted && uri.isLocalFile())
         picture = partOf(takePictureFile(uri.toLocalFile()), screen_);
     done(picture);
+}
+
+void PortalScreenshot::NameOwnerChanged(
+    const QString& name, const QString&, const QString& newOwner, const QDBusMessage& message)
+{
+    // Only the bus itself says who owns a name.
+    if (message.service() != BusService || name != PortalService || !newOwner.isEmpty())
+        return;
+    open_ = false;
+    done(QPixmap());
 }
 
 void PortalScreenshot::listen(const QString& request)

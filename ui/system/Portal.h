@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QDBusConnection>
+#include <QDBusMessage>
 #include <QDBusPendingCall>
 #include <QObject>
 #include <QPixmap>
@@ -33,6 +34,9 @@ public:
 
 private slots:
     void Response(uint response, const QVariantMap& results);
+    // The portal has left the bus: no answer will come.
+    void NameOwnerChanged(
+        const QString& name, const QString& oldOwner, const QString& newOwner, const QDBusMessage& message);
 
 private:
     void listen(const QString& request);
