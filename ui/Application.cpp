@@ -4,6 +4,7 @@
 #include "ui/controls/DesignFont.h"
 #include "ui/controls/Form.h"
 #include "ui/pictures/Pictures.h"
+#include "ui/system/Signals.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -12,27 +13,29 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPointer>
-#include <QSocketNotifier>
-#include <QWindow>
 
 #include <algorithm>
-#include <atomic>
-#include <cerrno>
-#include <cstdint>
-#include <cstdlib>
 
-#ifdef IXA_X11
-#include <QtGui/qguiapplication_platform.h>
-
-#include <xcb/xcb.h>
-#endif
-
-#include <signal.h>
-#include <sys/socket.h>
-#include <unistd.h>
+namespace {
+// A window of ours that another program destroyed. A window shown modally goes as if closed; any
+// other one takes the run with it.
+void destroyedByOthers(QWidget& window)
+{
+    auto* form = qobject_cast<Form*>(&window);
+    if (form && !form->isModal())
+        // The table, the notice or the last screen: the run cannot go on without it.
+        Application::DiscardAllForms();
+    else if (form)
+        form->Discard();
+    else
+        // The question: as if the player had closed it, which answers No.
+        window.close();
+}
+} // namespace
 
 Application::Application(int& argc, char** argv)
     : QApplication(argc, argv)
+    , destroyedWindowWatch_(destroyedByOthers)
 {
     // No display name: the platform would add it to every window's title, and each window's
     // caption is to be read exactly as it is.
@@ -61,63 +64,7 @@ Application::Application(int& argc, char** argv)
     setWindowIcon(Pictures::Icon());
     QAccessible::installFactory(Accessible::Interface);
     installNativeEventFilter(&destroyedWindowWatch_);
-    watchTerminationSignals();
-}
-
-namespace {
-// The signal handler reaches the event loop only through this pipe, whose other end it reads.
-int terminationPipe[2] = { -1, -1 };
-// Set by whichever signal comes first, on whichever thread it lands.
-std::atomic_flag terminationAsked;
-
-// The orderly end needs the main thread back in its event loop, and the toolkit's teardown after
-// it waits on the display server (a stopped or hung compositor, a round trip never answered).
-// Nothing is kept between runs, so ending without either loses nothing.
-constexpr unsigned OrderlyEndSeconds = 5;
-
-void endNow(int)
-{
-    ::_exit(0);
-}
-
-void onTerminationSignal(int)
-{
-    // A second signal: whoever sent it will not wait for the windows.
-    if (terminationAsked.test_and_set())
-        ::_exit(0);
-    const int savedErrno = errno;
-    ::alarm(OrderlyEndSeconds);
-    const char signalled = 1;
-    [[maybe_unused]] const auto written = ::write(terminationPipe[1], &signalled, 1);
-    errno = savedErrno;
-}
-} // namespace
-
-void Application::watchTerminationSignals()
-{
-    if (terminationPipe[0] >= 0 || ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, terminationPipe) != 0)
-        return;
-    auto* notifier = new QSocketNotifier(terminationPipe[0], QSocketNotifier::Read, this);
-    connect(notifier, &QSocketNotifier::activated, this, [] {
-        char signalled = 0;
-        [[maybe_unused]] const auto read = ::read(terminationPipe[0], &signalled, 1);
-        DiscardAllForms();
-    });
-    struct sigaction action = {};
-    sigemptyset(&action.sa_mask);
-    action.sa_handler = endNow;
-    sigaction(SIGALRM, &action, nullptr);
-    action.sa_handler = onTerminationSignal;
-    action.sa_flags = SA_RESTART;
-    for (const int signal : { SIGTERM, SIGINT, SIGHUP })
-        sigaction(signal, &action, nullptr);
-    // However the run ends, a teardown stuck on the display server must not leave an invisible
-    // program behind. Once the program itself exits, nothing of the toolkit is left to wait on.
-    connect(this, &QCoreApplication::aboutToQuit, this, [] {
-        if (!terminationAsked.test())
-            ::alarm(OrderlyEndSeconds);
-    });
-    std::atexit([] { ::alarm(0); });
+    Signals::WatchTermination(*this, DiscardAllForms);
 }
 
 void Application::DiscardAllForms()
@@ -183,78 +130,4 @@ bool Application::notify(QObject* receiver, QEvent* event)
         }
     }
     return QApplication::notify(receiver, event);
-}
-
-namespace {
-// An X11 DestroyNotify event and an X11 error, as the protocol lays them out.
-struct DestroyNotify {
-    std::uint8_t responseType;
-    std::uint8_t pad;
-    std::uint16_t sequence;
-    std::uint32_t event;
-    std::uint32_t window;
-};
-struct XError {
-    std::uint8_t responseType;
-    std::uint8_t errorCode;
-    std::uint16_t sequence;
-    std::uint32_t resource;
-};
-constexpr std::uint8_t ErrorType = 0;
-constexpr std::uint8_t DestroyNotifyType = 17;
-constexpr std::uint8_t BadWindow = 3;
-
-// Whether the id is of this program's own making: each connection to the X server names what it
-// makes from a range of its own.
-bool madeHere(std::uint32_t id)
-{
-#ifdef IXA_X11
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (xcb_connection_t* connection = x11 ? x11->connection() : nullptr) {
-        const xcb_setup_t* setup = xcb_get_setup(connection);
-        return (id & ~setup->resource_id_mask) == setup->resource_id_base;
-    }
-#endif
-    return true;
-}
-} // namespace
-
-bool DestroyedWindowWatch::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*)
-{
-    if (eventType != "xcb_generic_event_t")
-        return false;
-    const auto type = static_cast<const DestroyNotify*>(message)->responseType & 0x7f;
-    if (type == ErrorType) {
-        // The toolkit still hides and destroys a window that another program destroyed first, and
-        // asks where the window manager's frame around a window went after the window manager took
-        // it away. The server's answer that another program's window, or one of ours that another
-        // program destroyed, is gone says nothing new; of any other window of ours it is news.
-        const auto* error = static_cast<const XError*>(message);
-        return error->errorCode == BadWindow
-            && (destroyedByOthers_.contains(error->resource) || !madeHere(error->resource));
-    }
-    if (type != DestroyNotifyType)
-        return false;
-    const auto* event = static_cast<const DestroyNotify*>(message);
-    // The toolkit lets go of a native window as it destroys it, long before the server's notice of
-    // it comes back: a window still held is one that another program destroyed. A widget hears of
-    // its window's replacement only later, so its own id may still name one gone already (as a
-    // tooltip's, which the toolkit re-creates as it shows it), and is no guide.
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        const QWindow* held = window->windowHandle();
-        if (!held || !held->handle() || held->winId() != event->window)
-            continue;
-        destroyedByOthers_.insert(event->window);
-        auto* form = qobject_cast<Form*>(window);
-        if (form && !form->isModal())
-            // The table, the notice or the last screen: the run cannot go on without it.
-            Application::DiscardAllForms();
-        else if (form)
-            form->Discard();
-        else
-            // The question: as if the player had closed it, which answers No.
-            window->close();
-        break;
-    }
-    return false;
 }

@@ -4,25 +4,10 @@
 
 #include "ui/access/ScreenReaderKeys.h"
 #include "ui/system/QtTexts.h"
+#include "ui/system/X11.h"
 
-#include <QAbstractNativeEventFilter>
 #include <QApplication>
-#include <QSet>
 #include <QTranslator>
-
-#include <cstdint>
-
-// Notices a window of ours that another program destroyed: the toolkit would carry on as if it
-// were still there, and a program whose only window is gone would live on unseen. A window shown
-// modally goes as if closed; any other one takes the run with it.
-class DestroyedWindowWatch : public QAbstractNativeEventFilter {
-public:
-    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
-
-private:
-    // Only the server's word of these windows of ours is known already.
-    QSet<std::uint32_t> destroyedByOthers_;
-};
 
 class Application : public QApplication {
 public:
@@ -37,13 +22,8 @@ public:
     static void DiscardAllForms();
 
 private:
-    // A termination signal (the session ending, Ctrl+C, kill) ends the run at once: nobody is
-    // there to answer the pay-out question. The program is gone within seconds even where its
-    // windows cannot be closed, and at once on a second signal.
-    void watchTerminationSignals();
-
     QTranslator qtTranslator_;
     QtTexts qtTexts_;
-    DestroyedWindowWatch destroyedWindowWatch_;
+    X11::DestroyedWindowWatch destroyedWindowWatch_;
     ScreenReaderKeys screenReaderKeys_;
 };

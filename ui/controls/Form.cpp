@@ -5,6 +5,7 @@
 #include "ui/pictures/Drawing.h"
 #include "ui/system/NumberText.h"
 #include "ui/system/Screen.h"
+#include "ui/system/X11.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>
@@ -16,16 +17,7 @@
 #include <QScreen>
 #include <QWindow>
 
-#ifdef IXA_X11
-#include <QtGui/qguiapplication_platform.h>
-
-#include <xcb/xcb.h>
-
-#include <cstdlib>
-#include <cstring>
-#include <memory>
 #include <utility>
-#endif
 
 bool CanAct(const QWidget& control)
 {
@@ -83,23 +75,7 @@ void Form::SetCaption(const QString& caption)
 // title directly, once Qt has given it its own.
 void Form::showEmptyTitle()
 {
-#ifdef IXA_X11
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
-    if (!connection)
-        return;
-    const auto atom = [connection](const char* name) {
-        const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply(
-            xcb_intern_atom_reply(connection,
-                xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr),
-            &std::free);
-        return reply ? reply->atom : xcb_atom_t { XCB_ATOM_NONE };
-    };
-    const auto window = static_cast<xcb_window_t>(winId());
-    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window, atom("_NET_WM_NAME"), atom("UTF8_STRING"), 8, 1, "");
-    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window, XCB_ATOM_WM_NAME, XCB_ATOM_STRING, 8, 0, "");
-    xcb_flush(connection);
-#endif
+    X11::ShowEmptyTitle(winId());
 }
 
 void Form::showNow()

@@ -1,329 +1,22 @@
 #include "ui/system/Desktop.h"
 
 #include "ui/pictures/Drawing.h"
+#include "ui/system/Portal.h"
+#include "ui/system/X11.h"
 
-#include <QDBusConnection>
-#include <QDBusMessage>
-#include <QDBusObjectPath>
-#include <QDBusPendingCallWatcher>
-#include <QDBusPendingReply>
-#include <QDBusServiceWatcher>
-#include <QElapsedTimer>
-#include <QFile>
 #include <QGuiApplication>
-#include <QImage>
-#include <QPointer>
-#include <QRandomGenerator>
 #include <QScreen>
-#include <QThread>
-#include <QTimer>
-#include <QUrl>
-#include <QVariantMap>
 
 #include <utility>
 
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#ifdef IXA_X11
-#include <QtGui/qguiapplication_platform.h>
-
-#include <xcb/xcb.h>
-
-#include <cstdint>
-#include <cstdlib>
-#include <cstring>
-#include <memory>
-#include <vector>
-#endif
-
 namespace {
-#ifdef IXA_X11
-template <typename T> using Reply = std::unique_ptr<T, decltype(&std::free)>;
-template <typename T> Reply<T> reply(T* value)
-{
-    return Reply<T>(value, &std::free);
-}
-
-xcb_atom_t atom(xcb_connection_t* connection, const char* name)
-{
-    const auto answer = reply(xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 1, static_cast<std::uint16_t>(std::strlen(name)), name), nullptr));
-    return answer ? answer->atom : xcb_atom_t { XCB_ATOM_NONE };
-}
-
-// Whether the window manager still keeps a window of ours that was hidden or closed: until it
-// has let go of it, its frame and what was last drawn in it stay on the screen.
-bool keepsOneOfOurs(xcb_connection_t* connection, xcb_window_t root, xcb_atom_t clientList, xcb_atom_t pid)
-{
-    const auto list = reply(xcb_get_property_reply(
-        connection, xcb_get_property(connection, 0, root, clientList, XCB_ATOM_WINDOW, 0, 65536), nullptr));
-    if (!list)
-        return false;
-    const auto* windows = static_cast<const xcb_window_t*>(xcb_get_property_value(list.get()));
-    const auto count = static_cast<std::size_t>(xcb_get_property_value_length(list.get())) / sizeof(xcb_window_t);
-    std::vector<xcb_get_window_attributes_cookie_t> attributes;
-    std::vector<xcb_get_property_cookie_t> owners;
-    for (std::size_t i = 0; i < count; ++i) {
-        attributes.push_back(xcb_get_window_attributes(connection, windows[i]));
-        owners.push_back(xcb_get_property(connection, 0, windows[i], pid, XCB_ATOM_CARDINAL, 0, 1));
-    }
-    bool keeps = false;
-    for (std::size_t i = 0; i < count; ++i) {
-        xcb_generic_error_t* error = nullptr;
-        const auto shown = reply(xcb_get_window_attributes_reply(connection, attributes[i], &error));
-        std::free(error);
-        error = nullptr;
-        const auto owner = reply(xcb_get_property_reply(connection, owners[i], &error));
-        std::free(error);
-        const bool ours = owner && xcb_get_property_value_length(owner.get()) == 4
-            && *static_cast<const std::uint32_t*>(xcb_get_property_value(owner.get()))
-                == static_cast<std::uint32_t>(getpid());
-        // A window closed a moment ago is still listed, though it no longer exists.
-        keeps = keeps || !shown || (ours && shown->map_state != XCB_MAP_STATE_VIEWABLE);
-    }
-    return keeps;
-}
-#endif
-
 // The windows hidden just now go from the screen when the window system has dealt with them: on
 // X11 the window manager takes their frames away in its own time.
 void letTheHiddenWindowsGo()
 {
     QGuiApplication::sync();
-#ifdef IXA_X11
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
-    if (!connection)
-        return;
-    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
-    const xcb_atom_t clientList = atom(connection, "_NET_CLIENT_LIST");
-    const xcb_atom_t pid = atom(connection, "_NET_WM_PID");
-    if (clientList == XCB_ATOM_NONE || pid == XCB_ATOM_NONE)
-        return;
-    // A window manager that never lets go is not waited for long.
-    QElapsedTimer clock;
-    clock.start();
-    while (keepsOneOfOurs(connection, root, clientList, pid) && clock.elapsed() < 1000)
-        QThread::msleep(10);
-#endif
+    X11::LetTheHiddenWindowsGo();
 }
-
-// The largest picture file read: a picture of several 8K screens side by side stays well below it.
-constexpr qint64 LargestPictureFile = qint64 { 256 } << 20;
-
-class Descriptor {
-public:
-    explicit Descriptor(int fd)
-        : fd(fd)
-    {
-    }
-    ~Descriptor()
-    {
-        if (fd >= 0)
-            ::close(fd);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-
-    const int fd;
-};
-
-bool sameFile(const struct stat& one, const struct stat& other)
-{
-    return one.st_dev == other.st_dev && one.st_ino == other.st_ino;
-}
-
-// The picture file that the desktop named, read, and removed once it has loaded as a picture: it
-// was made for this picture alone. Only a regular file is read, reached without following a link
-// and opened without waiting for a writer; only that very file, and only if it is the user's own,
-// is removed. Anything else gives a null picture and is left as it is.
-QImage takePictureFile(const QString& path)
-{
-    const QByteArray local = QFile::encodeName(path);
-    const qsizetype slash = local.lastIndexOf('/');
-    const QByteArray name = local.mid(slash + 1);
-    if (slash < 0 || name.isEmpty() || name == "." || name == "..")
-        return QImage();
-    const Descriptor folder(
-        ::open(slash == 0 ? "/" : local.left(slash).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    struct stat named = {};
-    // Looked at before it is opened: opening a device may already do something.
-    if (folder.fd < 0 || ::fstatat(folder.fd, name.constData(), &named, AT_SYMLINK_NOFOLLOW) != 0
-        || !S_ISREG(named.st_mode))
-        return QImage();
-    const Descriptor file(::openat(folder.fd, name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
-    struct stat opened = {};
-    if (file.fd < 0 || ::fstat(file.fd, &opened) != 0 || !S_ISREG(opened.st_mode) || !sameFile(named, opened)
-        || opened.st_size > LargestPictureFile)
-        return QImage();
-    QByteArray bytes;
-    bytes.reserve(static_cast<qsizetype>(opened.st_size));
-    char block[65536];
-    for (;;) {
-        const ssize_t got = ::read(file.fd, block, sizeof block);
-        if (got == 0)
-            break;
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0 || bytes.size() + got > LargestPictureFile)
-            return QImage();
-        bytes.append(block, got);
-    }
-    QImage picture;
-    if (!picture.loadFromData(bytes))
-        return QImage();
-    struct stat now = {};
-    if (::fstatat(folder.fd, name.constData(), &now, AT_SYMLINK_NOFOLLOW) == 0 && sameFile(now, opened)
-        && now.st_uid == ::geteuid())
-        ::unlinkat(folder.fd, name.constData(), 0);
-    return picture;
-}
-
-// The desktop pictures its whole layout of screens, at as many pixels to each of the layout's as it
-// chose; the screen's own part is cut out of it, and keeps those pixels.
-QPixmap partOf(const QImage& whole, const QScreen* screen)
-{
-    const QRect layout = screen ? screen->virtualGeometry() : QRect();
-    if (whole.isNull() || layout.isEmpty())
-        return QPixmap::fromImage(whole);
-    const qreal scale = qreal(whole.width()) / layout.width();
-    const QRect part = screen->geometry().translated(-layout.topLeft());
-    QImage piece = whole.copy(QRect(qRound(part.x() * scale), qRound(part.y() * scale), qRound(part.width() * scale),
-                                  qRound(part.height() * scale))
-        & whole.rect());
-    piece.setDevicePixelRatio(scale);
-    return QPixmap::fromImage(piece);
-}
-
-const QString PortalService = QStringLiteral("org.freedesktop.portal.Desktop");
-const QString PortalPath = QStringLiteral("/org/freedesktop/portal/desktop");
-
-// On Wayland the desktop takes the picture on the program's behalf, through its portal. The answer
-// comes as a signal of the request the portal makes for it: listened to before asking, so that
-// no answer goes unheard, however quickly it comes.
-class PortalScreenshot : public QObject {
-    Q_OBJECT
-public:
-    PortalScreenshot(QObject& receiver, QScreen* screen, int patience, std::function<void(const QPixmap&)> taken)
-        : QObject(&receiver)
-        , screen_(screen)
-        , patience_(patience)
-        , taken_(std::move(taken))
-    {
-    }
-
-    ~PortalScreenshot() override
-    {
-        // The run is ending while the desktop may still be asking the player: its question goes
-        // with the game. Waited for, as nothing of the program may be left to send it later.
-        if (open_)
-            withdraw().waitForFinished();
-    }
-
-    void Ask()
-    {
-        if (!bus_.isConnected())
-            return done(QPixmap());
-        // The portal names the request after the caller and the token the caller gives it; a
-        // random token tells nobody on the bus anything of the program.
-        const QString token
-            = QStringLiteral("ixa%1").arg(QRandomGenerator::system()->generate64(), 16, 16, QLatin1Char('0'));
-        listen(QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2")
-                   .arg(bus_.baseService().mid(1).replace(u'.', u'_'), token));
-        // Should the portal leave the bus, no answer will come, and there is no request left.
-        auto* watcher = new QDBusServiceWatcher(PortalService, bus_, QDBusServiceWatcher::WatchForUnregistration, this);
-        connect(watcher, &QDBusServiceWatcher::serviceUnregistered, this, [this] {
-            open_ = false;
-            done(QPixmap());
-        });
-
-        QDBusMessage call = QDBusMessage::createMethodCall(PortalService, PortalPath,
-            QStringLiteral("org.freedesktop.portal.Screenshot"), QStringLiteral("Screenshot"));
-        call << QString()
-             << QVariantMap { { QStringLiteral("handle_token"), token }, { QStringLiteral("interactive"), false } };
-        // Started on the first request, the portal has taken up to about two thirds of a second.
-        // Once it has taken the request up, the desktop may be asking the player, who is waited for.
-        constexpr int TakenUpWithin = 5000;
-        auto* pending = new QDBusPendingCallWatcher(bus_.asyncCall(call, TakenUpWithin), this);
-        open_ = true;
-        connect(pending, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* answer) {
-            const QDBusPendingReply<QDBusObjectPath> request = *answer;
-            if (request.isError()) {
-                open_ = false;
-                done(QPixmap());
-            } else if (request.value().path() != request_) {
-                // A portal older than the tokens names the request its own way.
-                listen(request.value().path());
-            }
-        });
-        QTimer::singleShot(patience_, this, [this] { done(QPixmap()); });
-    }
-
-private slots:
-    void Response(uint response, const QVariantMap& results)
-    {
-        // Only the first answer counts: nothing named after it is read, let alone removed.
-        if (!taken_)
-            return;
-        open_ = false;
-        constexpr uint Granted = 0;
-        const QUrl uri(results.value(QStringLiteral("uri")).toString());
-        QPixmap picture;
-        if (response == Granted && uri.isLocalFile())
-            picture = partOf(takePictureFile(uri.toLocalFile()), screen_);
-        done(picture);
-    }
-
-private:
-    void listen(const QString& request)
-    {
-        unlisten();
-        request_ = request;
-        bus_.connect(PortalService, request_, QStringLiteral("org.freedesktop.portal.Request"),
-            QStringLiteral("Response"), this, SLOT(Response(uint, QVariantMap)));
-    }
-
-    void unlisten()
-    {
-        if (!request_.isEmpty())
-            bus_.disconnect(PortalService, request_, QStringLiteral("org.freedesktop.portal.Request"),
-                QStringLiteral("Response"), this, SLOT(Response(uint, QVariantMap)));
-    }
-
-    // Takes the request back, so that the desktop no longer asks the player about it.
-    QDBusPendingCall withdraw()
-    {
-        open_ = false;
-        constexpr int WithdrawnWithin = 1000;
-        return bus_.asyncCall(QDBusMessage::createMethodCall(PortalService, request_,
-                                  QStringLiteral("org.freedesktop.portal.Request"), QStringLiteral("Close")),
-            WithdrawnWithin);
-    }
-
-    // The first answer counts: a refusal, the portal leaving, the wait running out or the picture.
-    void done(const QPixmap& picture)
-    {
-        if (!taken_)
-            return;
-        unlisten();
-        if (open_)
-            withdraw();
-        const auto taken = std::exchange(taken_, nullptr);
-        deleteLater();
-        taken(picture);
-    }
-
-    QDBusConnection bus_ = QDBusConnection::sessionBus();
-    QPointer<QScreen> screen_;
-    const int patience_;
-    QString request_;
-    // Asked and neither answered nor taken back.
-    bool open_ = false;
-    std::function<void(const QPixmap&)> taken_;
-};
 
 // Inside a Wayland session an X server run by the compositor sees only the windows of its own
 // clients: its picture of the screen is black where the desktop is.
@@ -355,14 +48,8 @@ void Desktop::Capture(QScreen* screen, QObject& receiver, std::function<void(con
 
 void Desktop::Prepare() const
 {
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (pretended_ || !onlyTheDesktopSeesTheScreen() || !bus.isConnected())
-        return;
-    QDBusMessage version = QDBusMessage::createMethodCall(
-        PortalService, PortalPath, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
-    version << QStringLiteral("org.freedesktop.portal.Screenshot") << QStringLiteral("version");
-    // Asked for nothing but to be there: its answer does not matter.
-    bus.asyncCall(version);
+    if (!pretended_ && onlyTheDesktopSeesTheScreen())
+        PortalScreenshot::Wake();
 }
 
 bool Desktop::CopyTo(const QPixmap& picture, Drawing& surface, int width, int height)
@@ -375,5 +62,3 @@ bool Desktop::CopyTo(const QPixmap& picture, Drawing& surface, int width, int he
         picture.copy(QRect(0, 0, qRound(width * ratio), qRound(height * ratio)) & picture.rect()), 0, 0);
     return true;
 }
-
-#include "Desktop.moc"
