@@ -210,14 +210,29 @@ TEST_F(TableTest, AssistiveToolsActOnlyWhereAndAsOftenAsTheMouseCould)
     };
     platform.msgBox.AnswerWith([](const QString&) { return MessageBox::Answer::Yes; });
     Deal({ K(Desitka, Listy), K(Devitka, Kule) });
-    // No screen reader listens here: a tool's instant clicks, a hand's and the Press action all count.
-    for (const auto& [at, held] : { std::pair<ulong, ulong> { 1000, 0 }, { 1030, 0 }, { 2000, 60 }, { 2100, 60 } })
+    const auto click = [this](std::int16_t note, ulong at, ulong held, Qt::MouseButton button = Qt::LeftButton) {
         for (const auto type : { QEvent::MouseButtonPress, QEvent::MouseButtonRelease }) {
-            QMouseEvent event(type, QPointF(78, 38), QPointF(78, 38), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+            const QPointF centre = QRectF(stul->cmdBankovka(note).rect()).center();
+            QMouseEvent event(type, centre, centre, button, Qt::NoButton, Qt::NoModifier);
             event.setTimestamp(type == QEvent::MouseButtonPress ? at : at + held);
-            QApplication::sendEvent(&stul->cmdBankovka(at < 2000 ? 1 : 0), &event);
+            QApplication::sendEvent(&stul->cmdBankovka(note), &event);
         }
+    };
+    // No screen reader holds a key here: a tool's instant clicks, a hand's and the Press action all count.
+    for (const auto& [at, held] : { std::pair<ulong, ulong> { 1000, 0 }, { 1030, 0 }, { 2000, 60 }, { 2100, 60 } })
+        click(at < 2000 ? 1 : 0, at, held);
     act(&stul->cmdBankovka(1));
+    EXPECT_EQ(stul->Stake(), 1600);
+    // The screen reader's command for the key it holds clicks twice and presses: one stake. Once a
+    // later key has reached the window, a hand's right click takes the note back.
+    const auto key = static_cast<ulong>(stul->LastKeyAt()) + 10000;
+    stul->KeyHeldAt(static_cast<qint64>(key));
+    click(0, key + 10, 0);
+    click(0, key + 20, 0);
+    act(&stul->cmdBankovka(0));
+    EXPECT_EQ(stul->Stake(), 1800);
+    stul->KeyPressedAt(static_cast<qint64>(key + 100));
+    click(0, key + 200, 60, Qt::RightButton);
     EXPECT_EQ(stul->Stake(), 1600);
 
     // With one card held the deck and the notes would act, and "Konec" would ask, but for the help.

@@ -113,7 +113,7 @@ bool Application::notify(QObject* receiver, QEvent* event)
         const auto* key = static_cast<QKeyEvent*>(event);
         // Also a key the screen reader keeps is one the player pressed: it begins another gesture.
         if (auto* form = qobject_cast<Form*>(QApplication::activeWindow()); form && type == QEvent::KeyPress)
-            form->KeyPressedAt(static_cast<qint64>(key->timestamp()));
+            form->KeyHeldAt(static_cast<qint64>(key->timestamp()));
         screenReaderKeys_.Hold(receiver, *key, !isAccessKey(*key));
         return true;
     }

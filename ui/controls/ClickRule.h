@@ -14,8 +14,9 @@
 // comes at once. So a gesture is the first of these presses and what follows it in any order: up
 // to two clicks whose button goes up in the instant it went down, within a pixel of the centre,
 // and one action, no key pressed since, each step soon after the one before; and all of it only
-// while a screen reader listens. Any other press counts, however quick: the clicks of XTest tools,
-// remote desktops, dwell and switch clickers and touchpads are as instant as a screen reader's.
+// while the screen reader holds the last key pressed, its click key. Any other press counts,
+// however quick: the clicks of XTest tools, remote desktops, dwell and switch clickers and
+// touchpads are as instant as a screen reader's.
 //
 // Times come from the caller: a click's and a key's as the window system stamped them; `now`, when
 // a press reaches the control, on a clock of the caller's that only has to run on.
@@ -23,7 +24,8 @@ class ClickRule {
 public:
     // A button went down at `at`, at `position` on a control of `size`: whether the press counts.
     bool Pressed(std::int16_t Button, qint64 at, QPointF position, QSize size, qint64 lastKeyAt, qint64 now);
-    // The button came up at `at`.
+    // The button came up at `at`. `screenReader`: whether a screen reader holds the last key
+    // pressed, so that the press may be its command's.
     void Released(std::int16_t Button, qint64 at, qint64 now, bool screenReader);
     // An assistive tool's action that stands for the button: whether it counts.
     bool Acted(std::int16_t Button, qint64 now, qint64 lastKeyAt, bool screenReader);

@@ -79,8 +79,22 @@ public:
     void PreviewKey(QKeyEvent& event);
     // When the last key meant for the window or one of its controls was pressed, on the window
     // system's clock. A key may come late, held by a screen reader that decides whether it is its own.
-    void KeyPressedAt(qint64 at) { lastKeyAt_ = std::max(lastKeyAt_, at); }
+    void KeyPressedAt(qint64 at)
+    {
+        lastKeyAt_ = std::max(lastKeyAt_, at);
+        reachedAt_ = std::max(reachedAt_, at);
+    }
     qint64 LastKeyAt() const { return lastKeyAt_; }
+    // A key pressed and held for a screen reader to decide on; if it lets the key go, the key
+    // reaches the window with its own time.
+    void KeyHeldAt(qint64 at)
+    {
+        lastKeyAt_ = std::max(lastKeyAt_, at);
+        heldAt_ = std::max(heldAt_, at);
+    }
+    // Whether the last key pressed is the screen reader's, kept for a command of its own or still
+    // being decided on: only then may a click or a press be the screen reader's doing.
+    bool ScreenReaderHasTheKey() const { return heldAt_ > reachedAt_; }
 
     // Unloaded without its unload handler, when nothing can be asked any more: another program
     // destroyed the window, or the run is ending on a termination signal.
@@ -129,5 +143,7 @@ private:
     bool keyPreview_ = false;
     bool onScreen_ = false;
     qint64 lastKeyAt_ = 0;
+    qint64 heldAt_ = 0;
+    qint64 reachedAt_ = 0;
     StartState startState_ = StartState::Normal;
 };

@@ -69,6 +69,14 @@ qint64 GraphicalButton::lastKeyAt() const
     return form ? form->LastKeyAt() : 0;
 }
 
+// Only a screen reader's command clicks and presses as a gesture: the one whose key it keeps. A
+// switch or voice tool that an accessibility setting left listening clicks as any player does.
+bool GraphicalButton::screenReaderAtWork() const
+{
+    const auto* form = qobject_cast<const Form*>(window());
+    return form && form->ScreenReaderHasTheKey();
+}
+
 void GraphicalButton::mousePressEvent(QMouseEvent* event)
 {
     const MouseDownArgs a = MouseDownOf(*event);
@@ -84,7 +92,7 @@ void GraphicalButton::mousePressEvent(QMouseEvent* event)
 void GraphicalButton::mouseReleaseEvent(QMouseEvent* event)
 {
     clicks_.Released(
-        MouseButtonCode(event->button()), static_cast<qint64>(event->timestamp()), steadyMs(), QAccessible::isActive());
+        MouseButtonCode(event->button()), static_cast<qint64>(event->timestamp()), steadyMs(), screenReaderAtWork());
     if (pressIgnored_)
         event->accept();
     else
@@ -93,7 +101,7 @@ void GraphicalButton::mouseReleaseEvent(QMouseEvent* event)
 
 void GraphicalButton::PressWith(std::int16_t Button)
 {
-    if (!isEnabled() || !CanAct(*this) || !clicks_.Acted(Button, steadyMs(), lastKeyAt(), QAccessible::isActive()))
+    if (!isEnabled() || !CanAct(*this) || !clicks_.Acted(Button, steadyMs(), lastKeyAt(), screenReaderAtWork()))
         return;
     emit MouseDown(Button, 0, 0, 0);
     if (Button == MouseButton::Left)

@@ -43,6 +43,7 @@ protected:
 private:
     // When its window last had a key pressed: a key pressed after a click begins another gesture.
     qint64 lastKeyAt() const;
+    bool screenReaderAtWork() const;
 
     LazyPixmap picture_;
     bool hovered_ = false;
