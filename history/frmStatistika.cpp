@@ -2,6 +2,7 @@
 
 #include "history/History.h"
 #include "history/Penezenka.h"
+#include "ui/access/Hlaseni.h"
 #include "ui/controls/KeyCode.h"
 #include "ui/pictures/Drawing.h"
 
@@ -15,15 +16,8 @@ frmStatistika::frmStatistika(Platform& platform_)
 QString frmStatistika::Souhrn()
 {
     const History& historie = TheHistory();
-    return QStringLiteral("Odehraných her %1, vyhraných %2, prohraných %3. V peněžence na začátku %4 Kč, "
-                          "nejvíce %5 Kč, nejméně %6 Kč, naposledy %7 Kč.")
-        .arg(historie.Hry())
-        .arg(historie.Vyhry())
-        .arg(historie.Prohry())
-        .arg(PocatecniPenezenka)
-        .arg(historie.Nejvyssi())
-        .arg(historie.Nejnizsi())
-        .arg(historie.Ukaz(1));
+    return Hlaseni::Souhrn(historie.Hry(), historie.Vyhry(), historie.Prohry(), PocatecniPenezenka, historie.Nejvyssi(),
+        historie.Nejnizsi(), historie.Ukaz(1));
 }
 
 void frmStatistika::Form_Load()

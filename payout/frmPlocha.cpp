@@ -2,14 +2,11 @@
 
 #include "history/Penezenka.h"
 #include "payout/Vyplata.h"
+#include "ui/access/Hlaseni.h"
 #include "ui/designs/Banknotes.h"
 #include "ui/pictures/Drawing.h"
 
 #include <QPixmap>
-
-namespace {
-const QString KonecHry = QStringLiteral("Hru ukončí kterákoli klávesa.");
-} // namespace
 
 frmPlocha::frmPlocha(Platform& platform_, const ControlArray<GraphicalButton>& cmdBankovka, Form& frmStul)
     : frmPlochaDesign(platform_)
@@ -66,7 +63,7 @@ void frmPlocha::UkazProhru()
     // The black copy is the yellow caption's shadow: it lies behind it.
     zluty.ZOrder();
     // Said for any player: the caption speaks to a man.
-    platform.announcer.Say(QStringLiteral("Vše prohráno. ") + KonecHry);
+    platform.announcer.Say(Hlaseni::VseProhrano());
 }
 
 void frmPlocha::Vyplat()
@@ -78,7 +75,7 @@ void frmPlocha::Vyplat()
     std::int64_t vyplaceno = 0;
     for (const Bankovka& bankovka : plan)
         vyplaceno += HodnotaBankovkyOf(bankovka.Index);
-    platform.announcer.Say(QStringLiteral("Vyplaceno %1 Kč. ").arg(vyplaceno) + KonecHry);
+    platform.announcer.Say(Hlaseni::Vyplaceno(vyplaceno));
 
     const qreal pomer = Surface().Ratio();
     std::vector<Obrys> obrysy;

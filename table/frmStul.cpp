@@ -4,6 +4,7 @@
 
 #include "history/History.h"
 #include "history/Penezenka.h"
+#include "ui/access/Hlaseni.h"
 
 frmStul::frmStul(Platform& platform_)
     : frmStulDesign(platform_)
@@ -51,6 +52,7 @@ void frmStul::Form_Load()
     cmdRozdej->SetFocus();
     ZviditelniBankovky();
     OhlasZacatek();
+    ObnovStav();
 }
 
 void frmStul::cmdRozdej_Click()
@@ -64,6 +66,7 @@ void frmStul::cmdRozdej_Click()
     OhlasKartu_JA();
     cmdRozdej->SetEnabled(false);
     HracNaTahu = true;
+    ObnovStav();
 }
 
 void frmStul::cmdRub_Click()
@@ -73,7 +76,7 @@ void frmStul::cmdRub_Click()
         return;
     }
     if (Hra().UkazBody_JA() >= 21) {
-        platform.announcer.Say(QStringLiteral("Už nelze, máte %1 bodů.").arg(Hra().UkazBody_JA()));
+        platform.announcer.Say(Hlaseni::UzNelze(Hra().UkazBody_JA()));
         return;
     }
     // The second card needs a stake; a player left without a card (a first seven given back)
@@ -82,12 +85,13 @@ void frmStul::cmdRub_Click()
         Hra().Snimam_JA();
         OhlasKartu_JA();
     } else {
-        platform.announcer.Say(QStringLiteral("Nejprve sázejte !"));
+        platform.announcer.Say(Hlaseni::NejprveSazejte());
     }
     if (Hra().PocetMychKaret() == 2) {
         cmdDost->SetEnabled(true);
         cmdDost->SetFocus();
     }
+    ObnovStav();
 }
 
 void frmStul::picKarta_Click(std::int16_t)
@@ -101,7 +105,8 @@ void frmStul::picKarta_Click(std::int16_t)
     if (Hra().PocetMychKaret() < drzel)
         OhlasVracenouSedmu_JA();
     else
-        platform.announcer.Say(QStringLiteral("Poslední karta není sedma."));
+        platform.announcer.Say(Hlaseni::NeniSedma());
+    ObnovStav();
 }
 
 void frmStul::cmdDost_Click()
@@ -115,6 +120,7 @@ void frmStul::cmdDost_Click()
     // that it is disabled: the description says why.
     cmdDost->SetAccessibleDescription(MimoTah());
     platform.announcer.WithoutFocusNews([this] { cmdDost->SetEnabled(false); });
+    ObnovStav();
 }
 
 void frmStul::tmrTah_Timer()
@@ -127,6 +133,7 @@ void frmStul::tmrTah_Timer()
         VyhodnotVyhru();
         break;
     }
+    ObnovStav();
 }
 
 void frmStul::VyhodnotVyhru()

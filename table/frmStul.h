@@ -59,6 +59,9 @@ private:
     void OhlasKartu_PC();
     void OhlasVracenouSedmu_PC();
     void OhlasVysledek(Vitez vitez);
+    // Where the game stands, for the screen reader's command that reads the status bar: set anew
+    // whenever a handler has changed the points, the stake, the purse or whose move it is.
+    void ObnovStav();
     // Why a game's key or click does nothing outside the player's turn: before a deal, in the
     // computer's turn, after the last crown. In the player's turn each action tells its own.
     QString MimoTah() const;
@@ -76,4 +79,6 @@ private:
     QStringList KartyKOhlaseni_PC;
     bool MluvilMinule_PC = false;
     bool VratilSedmu_PC = false;
+    // Who won the last game and with what, told again between games.
+    QString PosledniVysledek;
 };

@@ -2,6 +2,7 @@
 #include "table/frmStul.h"
 
 #include "history/Penezenka.h"
+#include "ui/access/Hlaseni.h"
 #include "ui/designs/Banknotes.h"
 #include "ui/system/NumberText.h"
 
@@ -21,7 +22,7 @@ void frmStul::cmdBankovka_MouseDown(std::int16_t Index, std::int16_t Button, std
         return;
     }
     if (Hra().PocetMychKaret() != 1) {
-        platform.announcer.Say(QStringLiteral("Sázet lze jen s jednou kartou."));
+        platform.announcer.Say(Hlaseni::SazetJenSJednou());
         return;
     }
     const std::int32_t r = HodnotaBankovkyOf(Index);
@@ -36,19 +37,20 @@ void frmStul::cmdBankovka_MouseDown(std::int16_t Index, std::int16_t Button, std
             Sazka += 2 * r;
             Penezenka -= r;
         } else if (!kryto) {
-            platform.announcer.Say(QStringLiteral("Na %1 Kč nemáte, v peněžence %2.").arg(r).arg(Penezenka));
+            platform.announcer.Say(Hlaseni::NaToNemate(r, Penezenka));
         } else {
-            platform.announcer.Say(QStringLiteral("Sázku o %1 Kč vyšší by nešlo vyplatit.").arg(r));
+            platform.announcer.Say(Hlaseni::NesloByVyplatit(r));
         }
     } else if (Sazka >= 2 * std::int64_t { r }) {
         Sazka -= 2 * r;
         Penezenka += r;
     } else {
-        platform.announcer.Say(QStringLiteral("%1 Kč nemáte vsazeno.").arg(r));
+        platform.announcer.Say(Hlaseni::NemateVsazeno(r));
     }
     ZobrazDispleje();
     if (Sazka != predtim)
         OhlasSazku();
+    ObnovStav();
 }
 
 void frmStul::ZviditelniBankovky()

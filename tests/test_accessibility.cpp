@@ -4,6 +4,7 @@
 #include "TableFixture.h"
 
 #include "engine/NazevKarty.h"
+#include "ui/access/Hlaseni.h"
 #include "ui/controls/ClickRule.h"
 
 #include <QAccessible>
@@ -22,10 +23,29 @@ QAccessible::Role roleOf(QWidget* control)
 {
     return QAccessible::queryAccessibleInterface(control)->role();
 }
+
+// What a screen reader's command that reads the status bar finds in a window.
+QString statusOf(QWidget* window)
+{
+    QAccessibleInterface* parts = QAccessible::queryAccessibleInterface(window);
+    for (int i = 0; i < parts->childCount(); ++i)
+        if (parts->child(i)->role() == QAccessible::StatusBar)
+            return parts->child(i)->text(QAccessible::Name);
+    return QString();
+}
 } // namespace
 
-TEST(CardNames, EveryCardHasItsCzechNameWithTheSuitAgreeingWithTheRank)
+// Nouns agree with their numbers as a Czech says them; a voice would read the minus as a dash.
+TEST(CardNames, EveryCardHasItsCzechNameWithTheSuitAgreeingWithTheRankAndEveryCountWithItsNoun)
 {
+    QStringList counts;
+    for (const std::int64_t n : { 0, 1, 2, 4, 5, 21, 22, 1000000, -1, -500 })
+        counts << Hlaseni::Korun(n);
+    EXPECT_EQ(counts.join(u'|'),
+        "0 korun|1 koruna|2 koruny|4 koruny|5 korun|21 korun|22 korun|1000000 korun|minus 1 koruna|minus 500 korun");
+    EXPECT_EQ(Hlaseni::Bodu(1) + ", " + Hlaseni::Bodu(3) + ", " + Hlaseni::Bodu(4) + ", " + Hlaseni::Bodu(5),
+        "1 bod, 3 body, 4 body, 5 bodů");
+
     EXPECT_EQ(NazevKarty(16), QStringLiteral("srdcové eso"));
     EXPECT_EQ(NazevKarty(31), QStringLiteral("žaludská sedma"));
     EXPECT_EQ(NazevKarty(1), QStringLiteral("listový král"));
@@ -42,13 +62,13 @@ TEST_F(TableTest, EveryControlHasTheNameAndTheRoleAScreenReaderReadsOut)
 {
     Start();
     const std::map<QWidget*, std::pair<QString, QAccessible::Role>> controls = {
-        { &stul->cmdBankovka(0), { QStringLiteral("100 Kč"), QAccessible::Button } },
-        { &stul->cmdBankovka(5), { QStringLiteral("5000 Kč"), QAccessible::Button } },
+        { &stul->cmdBankovka(0), { QStringLiteral("100 korun"), QAccessible::Button } },
+        { &stul->cmdBankovka(5), { QStringLiteral("5000 korun"), QAccessible::Button } },
         { stul->cmdRub, { QStringLiteral("Balíček"), QAccessible::Button } },
         { stul->cmdRozdej, { QStringLiteral("Rozdej karty"), QAccessible::Button } },
         { stul->cmdKonec, { QStringLiteral("Konec"), QAccessible::Button } },
-        { stul->lblPenezenka, { QStringLiteral("Obsah Vaší peněženky 1000 Kč"), QAccessible::StaticText } },
-        { stul->lblSazka, { QStringLiteral("Sázka 0 Kč"), QAccessible::StaticText } },
+        { stul->lblPenezenka, { QStringLiteral("Obsah Vaší peněženky 1000 korun"), QAccessible::StaticText } },
+        { stul->lblSazka, { QStringLiteral("Sázka 0 korun"), QAccessible::StaticText } },
         { stul->lblBody_JA, { QStringLiteral("Body pro Vás 0"), QAccessible::StaticText } },
         { stul->lblNapoveda, { stul->lblNapoveda->Caption(), QAccessible::StaticText } },
         { stul->picRevolver, { QStringLiteral("Revolver"), QAccessible::Graphic } },
@@ -85,7 +105,8 @@ TEST_F(TableTest, EveryControlHasTheNameAndTheRoleAScreenReaderReadsOut)
 }
 
 // In the order it happens, in few words, and a word for each key that does nothing. The bank draws
-// every 800 ms, faster than a voice reads: its cards are said at most every other tick.
+// every 800 ms, faster than a voice reads: its cards are said at most every other tick. Where the
+// game stands is in the status bar in every state, for the screen reader's command that reads it.
 TEST_F(TableTest, APlayerWhoDoesNotSeeTheTableHearsEachCardTheStakeTheBanksPlayAndTheOutcome)
 {
     const auto keys = [this](std::initializer_list<QKeyCombination> pressed) {
@@ -96,22 +117,28 @@ TEST_F(TableTest, APlayerWhoDoesNotSeeTheTableHearsEachCardTheStakeTheBanksPlayA
                           seven = Qt::Key_7 | Qt::NoModifier, dost = Qt::AltModifier | Qt::Key_D,
                           rozdej = Qt::AltModifier | Qt::Key_R;
     Start();
+    EXPECT_EQ(statusOf(stul), "Rozdejte karty. V peněžence 1000 korun.");
     keys({ del, one, dost });
     Deal({ K(Eso, Srdce), K(Sedma, Zaludy), K(Desitka, Listy), K(Osma, Kule), K(Osma, Srdce), K(Sedma, Kule) });
+    EXPECT_EQ(statusOf(stul), "Sázejte, máte 11 bodů. V peněžence 1000 korun.");
     keys({ del, dost, rozdej, one, Qt::Key_6 | Qt::NoModifier, Qt::ShiftModifier | Qt::Key_2, del,
         Qt::Key_2 | Qt::NoModifier, seven, del, del, seven });
+    EXPECT_EQ(statusOf(stul), "Hrajete, máte 21 bodů. Sázka 200 korun, v peněžence 900 korun.");
     Stand();
     keys({ rozdej, dost });
+    stul->tmrTah->Tick();
+    EXPECT_EQ(statusOf(stul), "Hraje počítač, máte 21 bodů, počítač 8. Sázka 200 korun, v peněžence 900 korun.");
     PlayComputersTurn();
+    EXPECT_EQ(statusOf(stul), "Rozdejte karty. Výhra 21 proti 16. V peněžence 1100 korun.");
     EXPECT_EQ(said,
-        QStringList(
-            { "V peněžence 1000. " + stul->lblNapoveda->Caption(), "Nejprve rozdejte karty.", "Nejprve rozdejte karty.",
-                "Nejprve rozdejte karty.", "Srdcové eso, 11 bodů. Sázejte !", "Nejprve sázejte !",
-                "Stát lze až se dvěma kartami.", "Hra ještě běží.", "Sázka 200.", "Na 5000 Kč nemáte, v peněžence 900.",
-                "200 Kč nemáte vsazeno.", "Žaludská sedma, 18 bodů.", "Sázet lze jen s jednou kartou.",
-                "Sedma vrácena, 11 bodů.", "Listová desítka, 21 bodů.", "Už nelze, máte 21 bodů.",
-                "Poslední karta není sedma.", "Počkejte, hraje počítač.", "Počkejte, hraje počítač.", "Počítač osma.",
-                "Výhra 21 proti 16. Počítač osma, sedma, sedmu vrátil. V peněžence 1100." }));
+        QStringList({ "V peněžence 1000 korun. " + stul->lblNapoveda->Caption(), "Nejprve rozdejte karty.",
+            "Nejprve rozdejte karty.", "Nejprve rozdejte karty.", "Srdcové eso, 11 bodů. Sázejte !",
+            "Nejprve sázejte !", "Stát lze až se dvěma kartami.", "Hra ještě běží.", "Sázka 200 korun.",
+            "Na 5000 korun nemáte, v peněžence 900 korun.", "200 korun nemáte vsazeno.", "Žaludská sedma, 18 bodů.",
+            "Sázet lze jen s jednou kartou.", "Sedma vrácena, 11 bodů.", "Listová desítka, 21 bodů.",
+            "Už nelze, máte 21 bodů.", "Poslední karta není sedma.", "Počkejte, hraje počítač.",
+            "Počkejte, hraje počítač.", "Počítač osma.",
+            "Výhra 21 proti 16. Počítač osma, sedma, sedmu vrátil. V peněžence 1100 korun." }));
 
     // Over 21 both, and the bank's later cards said apart from its first: the lower total wins.
     Deal({ K(Devitka, Listy), K(Osma, Kule), K(Osma, Srdce), K(Kral, Listy), K(Svrsek, Listy), K(Spodek, Listy),
@@ -119,20 +146,43 @@ TEST_F(TableTest, APlayerWhoDoesNotSeeTheTableHearsEachCardTheStakeTheBanksPlayA
     keys({ one, del, del, del });
     Stand();
     PlayComputersTurn();
+    // A first seven given back leaves the stake standing: the next first card asks for none.
+    Deal({ K(Sedma, Listy), K(Kral, Listy), K(Kral, Kule), K(Desitka, Listy), K(Kral, Srdce), K(Desitka, Kule) });
+    keys({ one, seven, del, del });
+    Stand();
+    PlayComputersTurn();
     EXPECT_EQ(said.mid(21),
-        QStringList({ "Listová devítka, 9 bodů. Sázejte !", "Sázka 200.", "Kulová osma, 17 bodů.",
+        QStringList({ "Listová devítka, 9 bodů. Sázejte !", "Sázka 200 korun.", "Kulová osma, 17 bodů.",
             "Srdcová osma, 25 bodů, přes 21.", "Už nelze, máte 25 bodů.", "Počítač král.", "Svršek, spodek.",
-            "Prohra 25 proti 23. Počítač devítka, desítka. V peněžence 1000." }));
+            "Prohra 25 proti 23. Počítač devítka, desítka. V peněžence 1000 korun.", "Listová sedma, 7 bodů. Sázejte !",
+            "Sázka 200 korun.", "Sedma vrácena, 0 bodů.", "Listový král, 2 body.", "Kulový král, 4 body.",
+            "Počítač desítka.", "Výhra 4 proti 22. Počítač král, desítka. V peněžence 1100 korun." }));
 
     Deal({ K(Eso, Listy), K(Eso, Kule), K(Eso, Srdce), K(Eso, Zaludy) });
-    keys({ Qt::Key_4 | Qt::NoModifier, one, del });
+    keys({ Qt::Key_4 | Qt::NoModifier, one, one, del });
     Stand();
     PlayComputersTurn();
     keys({ rozdej, del, one, dost });
-    EXPECT_EQ(said.mid(29),
-        QStringList({ "Listové eso, 11 bodů. Sázejte !", "Sázka 2000.", "Na 100 Kč nemáte, v peněžence 0.",
-            "Kulové eso, dvě esa, 21 bodů.", "Počítač eso.", "Prohra, shoda dvě esa. Počítač eso. Vše prohráno.",
-            "Nemáte peníze.", "Nemáte peníze.", "Nemáte peníze.", "Nemáte peníze." }));
+    EXPECT_EQ(said.mid(36),
+        QStringList({ "Listové eso, 11 bodů. Sázejte !", "Sázka 2000 korun.", "Sázka 2200 korun.",
+            "Na 100 korun nemáte, v peněžence 0 korun.", "Kulové eso, dvě esa, 21 bodů.", "Počítač eso.",
+            "Prohra, shoda dvě esa. Počítač eso. Vše prohráno.", "Nemáte peníze.", "Nemáte peníze.", "Nemáte peníze.",
+            "Nemáte peníze." }));
+    EXPECT_EQ(statusOf(stul), "Nemáte peníze. Prohra, shoda dvě esa. V peněžence 0 korun.");
+
+    // Messages wait for a window on the screen, as when the table hides for the pay-out while it
+    // is still the active window, and one said meanwhile waits behind them.
+    stul->hide();
+    platform.announcer.Say(QStringLiteral("první"));
+    QApplication::setActiveWindow(stul);
+    stul->show();
+    platform.announcer.Say(QStringLiteral("druhá"));
+    QApplication::setActiveWindow(nullptr);
+    QApplication::setActiveWindow(stul);
+    QStringList heard;
+    for (QObject* message : stul->findChild<QWidget*>(QStringLiteral("ixa-status-bar"))->children())
+        heard << static_cast<QWidget*>(message)->accessibleName();
+    EXPECT_EQ(heard.mid(heard.size() - 2), QStringList({ "první", "druhá" }));
 }
 
 // Through the accessibility interfaces each control does what a left click does, and a banknote's

@@ -105,7 +105,7 @@ TEST_F(Chart, DrawsTheHistoryFromLeftToRightOverTheStartingAmount)
         EXPECT_EQ(rowsIn(image, 150, Green).size(), 2u) << "the purse line is 2 pixels wide";
         EXPECT_TRUE(c.start != 5000
             || chart->accessibleDescription().startsWith("Odehraných her 500, vyhraných 499, "
-                                                         "prohraných 1. V peněžence na začátku 5000 Kč"));
+                                                         "prohraných 1. V peněžence na začátku 5000 korun"));
     }
 }
 
@@ -139,8 +139,8 @@ TEST_F(Chart, ResizingStretchesTheChartToTheNewSize)
     EXPECT_EQ(rowsIn(image, 399, Red), std::vector<int> { 10 });
 
     EXPECT_EQ(chart->accessibleDescription(),
-        "Odehraných her 1, vyhraných 1, prohraných 0. V peněžence na začátku 1000 Kč, nejvíce 1200 Kč, "
-        "nejméně 1000 Kč, naposledy 1200 Kč.");
+        "Odehraných her 1, vyhraných 1, prohraných 0. V peněžence na začátku 1000 korun, nejvíce 1200 korun, "
+        "nejméně 1000 korun, naposledy 1200 korun.");
     QTest::keyClick(chart.get(), Qt::Key_Escape);
     EXPECT_FALSE(chart->IsLoaded());
 }

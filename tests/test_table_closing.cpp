@@ -36,7 +36,7 @@ TEST_F(Closing, ThePayOutIsOfferedOnlyWithMoneyInThePurse)
         EXPECT_FALSE(stul->IsLoaded());
         EXPECT_NE(Shown<frmPlocha>(), nullptr);
         EXPECT_EQ(said.last(),
-            (c.asked ? QStringLiteral("Vyplaceno 1000 Kč.") : QStringLiteral("Vše prohráno."))
+            (c.asked ? QStringLiteral("Vyplaceno 1000 korun.") : QStringLiteral("Vše prohráno."))
                 + QStringLiteral(" Hru ukončí kterákoli klávesa."));
         TearDown();
         platform.msgBox = MessageBox(&platform.forms);

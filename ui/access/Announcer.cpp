@@ -13,9 +13,11 @@ namespace {
 // A screen reader speaks a notification that comes into view, once, and reads nothing else of it.
 // Its own word for the role is left out when the notification lies in a status bar. A key press
 // cuts short what it still had to say: the status bar is named after the last message, which the
-// screen reader's command that reads the status bar says again.
+// screen reader's command that reads the status bar says again, unless the window gives it a
+// status of its own.
 const QString StatusBarName = QStringLiteral("ixa-status-bar");
 const QString MessageName = QStringLiteral("ixa-message");
+constexpr char HoldsStatus[] = "ixa-holds-status";
 
 // A screen reader reads a message when it gets to it, which may be after the next message: each
 // message keeps a widget of its own for a while, so that none is read with another's words.
@@ -33,6 +35,16 @@ public:
     }
 };
 
+QWidget* statusBar(QWidget& window)
+{
+    auto* bar = window.findChild<QWidget*>(StatusBarName, Qt::FindDirectChildrenOnly);
+    if (!bar) {
+        bar = new Announcement(&window, StatusBarName, QAccessible::StatusBar);
+        bar->show();
+    }
+    return bar;
+}
+
 QWidget* activeWindowOnScreen()
 {
     QWidget* window = QApplication::activeWindow();
@@ -49,8 +61,7 @@ void Announcer::Say(const QString& said)
     if (text.isEmpty())
         return;
     if (QWidget* window = activeWindowOnScreen(); window && waiting_.isEmpty()) {
-        if (QAccessible::isActive())
-            sayFrom(window, text);
+        sayFrom(window, text);
         return;
     }
     // A window said to at its start may come up before the screen reader's connection does.
@@ -66,8 +77,7 @@ bool Announcer::eventFilter(QObject* watched, QEvent* event)
             qApp->removeEventFilter(this);
             const QStringList waiting = std::exchange(waiting_, {});
             for (const QString& text : waiting)
-                if (QAccessible::isActive())
-                    sayFrom(window, text);
+                sayFrom(window, text);
         }
     }
     return QObject::eventFilter(watched, event);
@@ -75,12 +85,9 @@ bool Announcer::eventFilter(QObject* watched, QEvent* event)
 
 void Announcer::sayFrom(QWidget* window, const QString& text)
 {
-    auto* bar = window->findChild<QWidget*>(StatusBarName, Qt::FindDirectChildrenOnly);
-    if (!bar) {
-        bar = new Announcement(window, StatusBarName, QAccessible::StatusBar);
-        bar->show();
-    }
-    bar->setAccessibleName(text);
+    QWidget* bar = statusBar(*window);
+    if (!bar->property(HoldsStatus).toBool())
+        bar->setAccessibleName(text);
     QWidget* message = nullptr;
     const QObjectList& kept = bar->children();
     if (kept.size() < MessagesKept) {
@@ -93,6 +100,13 @@ void Announcer::sayFrom(QWidget* window, const QString& text)
     }
     message->setAccessibleName(text);
     message->show();
+}
+
+void Announcer::SetStatus(QWidget& window, const QString& status)
+{
+    QWidget* bar = statusBar(window);
+    bar->setProperty(HoldsStatus, true);
+    bar->setAccessibleName(status.simplified());
 }
 
 void Announcer::WithoutFocusNews(const std::function<void()>& change)

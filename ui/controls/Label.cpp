@@ -116,21 +116,22 @@ void Label::fit()
         setFont(font);
 }
 
-void Label::SetValueDisplay(const QString& name, const QString& unit)
+void Label::SetValueDisplay(const QString& name, Spoken spoken)
 {
     valueDisplay_ = true;
-    unit_ = unit;
+    spoken_ = spoken;
     setAccessibleName(name);
 }
 
 QString Label::DisplayName() const
 {
     bool number = false;
-    text().toLongLong(&number);
+    const qlonglong amount = text().toLongLong(&number);
     // No colon between: a voice would say it. A prompt in place of the amount is set apart by a
     // pause, which a comma gives without a word.
-    return accessibleName() + (number ? QStringLiteral(" ") : QStringLiteral(", ")) + text()
-        + (number && !unit_.isEmpty() ? u' ' + unit_ : QString());
+    if (!number)
+        return accessibleName() + QStringLiteral(", ") + text();
+    return accessibleName() + u' ' + (spoken_ ? spoken_(amount) : text());
 }
 
 QAccessibleInterface* Label::AccessibleInterface(QWidget&)

@@ -22,9 +22,11 @@ public:
     // The caption keeps the label's font while it fits; a longer one is set smaller, so that
     // every character shows rather than the first ones being cut off.
     void SetShrinkToFit(bool shrink);
-    // A display of an amount: a screen reader knows it by this name with the amount and its unit
-    // ("Sázka 200 Kč"), reads its caption as its value and hears every change of it.
-    void SetValueDisplay(const QString& name, const QString& unit = QString());
+    // A display of an amount: a screen reader knows it by this name with the amount, said with its
+    // unit by `spoken` where it has one ("Sázka 200 korun"), reads its caption as its value and
+    // hears every change of it.
+    using Spoken = QString (*)(std::int64_t amount);
+    void SetValueDisplay(const QString& name, Spoken spoken = nullptr);
     bool IsValueDisplay() const { return valueDisplay_; }
     // The name a screen reader reads for a display.
     QString DisplayName() const;
@@ -45,6 +47,6 @@ private:
 
     bool autoSize_ = false;
     bool valueDisplay_ = false;
-    QString unit_;
+    Spoken spoken_ = nullptr;
     std::optional<QFont> designFont_;
 };

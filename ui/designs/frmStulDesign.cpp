@@ -1,5 +1,6 @@
 #include "ui/designs/frmStulDesign.h"
 
+#include "ui/access/Hlaseni.h"
 #include "ui/controls/DesignFont.h"
 #include "ui/designs/Banknotes.h"
 #include "ui/pictures/Pictures.h"
@@ -17,7 +18,7 @@ QFont arialBold(double points)
 
 // The black displays: points, purse and stake.
 Label* display(QWidget* parent, QRect geometry, const QFont& font, QColor fore, Qt::Alignment align, const QString& tip,
-    const QString& unit = QString())
+    Label::Spoken spoken = nullptr)
 {
     auto* label = new Label(parent);
     label->setGeometry(geometry);
@@ -29,7 +30,7 @@ Label* display(QWidget* parent, QRect geometry, const QFont& font, QColor fore, 
     label->setAlignment(align | Qt::AlignVCenter);
     label->setIndent(3);
     label->SetToolTipText(tip);
-    label->SetValueDisplay(tip, unit);
+    label->SetValueDisplay(tip, spoken);
     label->SetShrinkToFit(true);
     label->SetVisible(false);
     return label;
@@ -56,7 +57,7 @@ GraphicalButton* banknote(QWidget* parent, std::int16_t i)
     auto* cmd = new GraphicalButton(parent);
     cmd->setGeometry(280, 128 - 16 * i, 160 + 5 * i, 80);
     cmd->SetPicture(Pictures::Banknote(HodnotaBankovkyOf(i)));
-    cmd->SetAccessibleName(QStringLiteral("%1 Kč").arg(HodnotaBankovkyOf(i)));
+    cmd->SetAccessibleName(Hlaseni::Korun(HodnotaBankovkyOf(i)));
     cmd->SetSecondAction(QStringLiteral("Odebrat"));
     cmd->SetVisible(false);
     return cmd;
@@ -70,10 +71,10 @@ frmStulDesign::frmStulDesign(Platform& platform_)
     , lblBody_JA(display(
           this, { 8, 48, 41, 25 }, arialBold(15.75), DisplayGreen, Qt::AlignHCenter, QStringLiteral("Body pro Vás")))
     , lblPenezenka(display(this, { 280, 224, 153, 33 }, arialBold(20.25), DisplayGreen, Qt::AlignRight,
-          QStringLiteral("Obsah Vaší peněženky"), QStringLiteral("Kč")))
+          QStringLiteral("Obsah Vaší peněženky"), Hlaseni::Korun))
     , picRevolver(new PictureBox(this))
     , lblSazka(display(this, { 280, 264, 120, 33 }, arialBold(20.25), Yellow, Qt::AlignRight, QStringLiteral("Sázka"),
-          QStringLiteral("Kč")))
+          Hlaseni::Korun))
     , picKarta(this, cardPicture)
     , cmdKonec(button(this, { 96, 48, 41, 25 }, QStringLiteral("&Konec")))
     , cmdRozdej(button(this, { 152, 256, 121, 33 }, QStringLiteral("&Rozdej karty")))
