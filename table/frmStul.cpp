@@ -113,6 +113,7 @@ void frmStul::cmdDost_Click()
 {
     HracNaTahu = false;
     MluvilMinule_PC = false;
+    MluvilVTahu_PC = false;
     tmrTah->SetEnabled(true);
     // The focus passes to a banknote, which does nothing in the computer's turn: a screen reader
     // is not told, and reads the computer's cards without it. It then still takes the focus to be

@@ -75,9 +75,11 @@ private:
     std::int32_t Sazka = 0;
 
     // The computer's cards not yet read out, whether its last message was said at the last tick,
-    // and whether it gave a seven back: read out after the outcome.
+    // whether any of its cards was read out in this turn, and whether it gave a seven back: read out
+    // after the outcome.
     QStringList KartyKOhlaseni_PC;
     bool MluvilMinule_PC = false;
+    bool MluvilVTahu_PC = false;
     bool VratilSedmu_PC = false;
     // Who won the last game and with what, told again between games.
     QString PosledniVysledek;

@@ -54,15 +54,15 @@ void frmStul::OhlasSazku()
 // The computer draws every 800 ms, and a voice needs more than one tick for a message: its cards
 // are said by name alone, at most every other tick, the cards between with the next. A card after
 // which it may stand waits for the outcome, which then goes first and is heard at once; the
-// outcome tells the points.
+// outcome tells the points. The computer is named once in its turn.
 void frmStul::OhlasKartu_PC()
 {
     KartyKOhlaseni_PC << NazevHodnosti(Hra().PosledniKarta());
     if (std::exchange(MluvilMinule_PC, false) || PocitacMuzeStat(Hra()))
         return;
-    const bool prvni = Hra().PocetPCKaret() == KartyKOhlaseni_PC.size();
     MluvilMinule_PC = true;
-    platform.announcer.Say(Hlaseni::KartyPocitace(std::exchange(KartyKOhlaseni_PC, {}), prvni));
+    platform.announcer.Say(
+        Hlaseni::KartyPocitace(std::exchange(KartyKOhlaseni_PC, {}), !std::exchange(MluvilVTahu_PC, true)));
 }
 
 void frmStul::OhlasVracenouSedmu_PC()
@@ -74,8 +74,8 @@ void frmStul::OhlasVysledek(Vitez vitez)
 {
     PosledniVysledek = Hlaseni::Vysledek(vitez == Vitez::Hrac, Ruka(Hra().UkazStav_JA(), Hra().UkazBody_JA()),
         Ruka(Hra().UkazStav_PC(), Hra().UkazBody_PC()));
-    platform.announcer.Say(Hlaseni::KonecHry(
-        PosledniVysledek, std::exchange(KartyKOhlaseni_PC, {}), std::exchange(VratilSedmu_PC, false), Penezenka));
+    platform.announcer.Say(Hlaseni::KonecHry(PosledniVysledek, std::exchange(KartyKOhlaseni_PC, {}),
+        std::exchange(VratilSedmu_PC, false), !MluvilVTahu_PC, Penezenka));
 }
 
 void frmStul::ObnovStav()

@@ -138,7 +138,7 @@ TEST_F(TableTest, APlayerWhoDoesNotSeeTheTableHearsEachCardTheStakeTheBanksPlayA
             "Sázet lze jen s jednou kartou.", "Sedma vrácena, 11 bodů.", "Listová desítka, 21 bodů.",
             "Už nelze, máte 21 bodů.", "Poslední karta není sedma.", "Počkejte, hraje počítač.",
             "Počkejte, hraje počítač.", "Počítač osma.",
-            "Výhra 21 proti 16. Počítač osma, sedma, sedmu vrátil. V peněžence 1100 korun." }));
+            "Výhra 21 proti 16. Osma, sedma, sedmu vrátil. V peněžence 1100 korun." }));
 
     // Over 21 both, and the bank's later cards said apart from its first: the lower total wins.
     Deal({ K(Devitka, Listy), K(Osma, Kule), K(Osma, Srdce), K(Kral, Listy), K(Svrsek, Listy), K(Spodek, Listy),
@@ -154,9 +154,9 @@ TEST_F(TableTest, APlayerWhoDoesNotSeeTheTableHearsEachCardTheStakeTheBanksPlayA
     EXPECT_EQ(said.mid(21),
         QStringList({ "Listová devítka, 9 bodů. Sázejte !", "Sázka 200 korun.", "Kulová osma, 17 bodů.",
             "Srdcová osma, 25 bodů, přes 21.", "Už nelze, máte 25 bodů.", "Počítač král.", "Svršek, spodek.",
-            "Prohra 25 proti 23. Počítač devítka, desítka. V peněžence 1000 korun.", "Listová sedma, 7 bodů. Sázejte !",
+            "Prohra 25 proti 23. Devítka, desítka. V peněžence 1000 korun.", "Listová sedma, 7 bodů. Sázejte !",
             "Sázka 200 korun.", "Sedma vrácena, 0 bodů.", "Listový král, 2 body.", "Kulový král, 4 body.",
-            "Počítač desítka.", "Výhra 4 proti 22. Počítač král, desítka. V peněžence 1100 korun." }));
+            "Počítač desítka.", "Výhra 4 proti 22. Král, desítka. V peněžence 1100 korun." }));
 
     Deal({ K(Eso, Listy), K(Eso, Kule), K(Eso, Srdce), K(Eso, Zaludy) });
     keys({ Qt::Key_4 | Qt::NoModifier, one, one, del });
@@ -166,7 +166,7 @@ TEST_F(TableTest, APlayerWhoDoesNotSeeTheTableHearsEachCardTheStakeTheBanksPlayA
     EXPECT_EQ(said.mid(36),
         QStringList({ "Listové eso, 11 bodů. Sázejte !", "Sázka 2000 korun.", "Sázka 2200 korun.",
             "Na 100 korun nemáte, v peněžence 0 korun.", "Kulové eso, dvě esa, 21 bodů.", "Počítač eso.",
-            "Prohra, shoda dvě esa. Počítač eso. Vše prohráno.", "Nemáte peníze.", "Nemáte peníze.", "Nemáte peníze.",
+            "Prohra, shoda dvě esa. Eso. Vše prohráno.", "Nemáte peníze.", "Nemáte peníze.", "Nemáte peníze.",
             "Nemáte peníze." }));
     EXPECT_EQ(statusOf(stul), "Nemáte peníze. Prohra, shoda dvě esa. V peněžence 0 korun.");
 

@@ -89,11 +89,12 @@ QString Vysledek(bool vyhral, const Hlaseni::Ruka& hrac, const Hlaseni::Ruka& po
         .arg(vyhral ? QStringLiteral("Výhra") : QStringLiteral("Prohra"), ::Ruka(hrac), ::Ruka(pocitac, true));
 }
 
-QString KonecHry(const QString& vysledek, QStringList hodnosti, bool vratilSedmu, std::int32_t penezenka)
+QString KonecHry(
+    const QString& vysledek, QStringList hodnosti, bool vratilSedmu, bool prvniKarty, std::int32_t penezenka)
 {
     if (vratilSedmu)
         hodnosti << QStringLiteral("sedmu vrátil");
-    return vysledek + u' ' + (hodnosti.isEmpty() ? QString() : KartyPocitace(hodnosti, true) + u' ')
+    return vysledek + u' ' + (hodnosti.isEmpty() ? QString() : KartyPocitace(hodnosti, prvniKarty) + u' ')
         + (penezenka < 1 ? Prohrano : VPenezence(penezenka));
 }
 

@@ -34,7 +34,8 @@ QString KartyPocitace(const QStringList& hodnosti, bool prvni);
 // Who won, with both hands, the player's first: "Výhra 21 proti 16"; a tie by the one hand.
 QString Vysledek(bool vyhral, const Ruka& hrac, const Ruka& pocitac);
 // The end of a game: who won first, then the computer's cards not yet said, then the purse.
-QString KonecHry(const QString& vysledek, QStringList hodnosti, bool vratilSedmu, std::int32_t penezenka);
+QString KonecHry(
+    const QString& vysledek, QStringList hodnosti, bool vratilSedmu, bool prvniKarty, std::int32_t penezenka);
 
 // Where the game stands, for the screen reader's command that reads the status bar: whose move,
 // the points, the stake and the purse; between games the last outcome.
