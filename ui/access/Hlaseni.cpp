@@ -21,7 +21,7 @@ QString VelkymPismenem(QString text)
 }
 
 // A hand by its name if it has one, else by its points; after "proti" in the dative.
-QString Ruka(const Hlaseni::Ruka& ruka, bool poProti = false)
+QString Nazev(const Hlaseni::Ruka& ruka, bool poProti = false)
 {
     switch (ruka.figura) {
     case Hlaseni::Figura::TriSedmy: return poProti ? QStringLiteral("třem sedmám") : QStringLiteral("tři sedmy");
@@ -60,7 +60,7 @@ QString Zacatek(std::int32_t penezenka, const QString& napoveda)
 QString KartaHrace(const QString& karta, const Hlaseni::Ruka& ruka, bool pres, bool sazejte)
 {
     return VelkymPismenem(karta) + QStringLiteral(", ")
-        + (ruka.figura == Figura::Zadna ? QString() : ::Ruka(ruka) + QStringLiteral(", ")) + Bodu(ruka.body)
+        + (ruka.figura == Figura::Zadna ? QString() : Nazev(ruka) + QStringLiteral(", ")) + Bodu(ruka.body)
         + (pres ? QStringLiteral(", přes 21.") : QStringLiteral("."))
         + (sazejte ? QStringLiteral(" Sázejte !") : QString());
 }
@@ -84,9 +84,9 @@ QString KartyPocitace(const QStringList& hodnosti, bool prvni)
 QString Vysledek(bool vyhral, const Hlaseni::Ruka& hrac, const Hlaseni::Ruka& pocitac)
 {
     if (!vyhral && hrac.figura == pocitac.figura && hrac.body == pocitac.body)
-        return QStringLiteral("Prohra, shoda %1.").arg(::Ruka(hrac));
+        return QStringLiteral("Prohra, shoda %1.").arg(Nazev(hrac));
     return QStringLiteral("%1 %2 proti %3.")
-        .arg(vyhral ? QStringLiteral("Výhra") : QStringLiteral("Prohra"), ::Ruka(hrac), ::Ruka(pocitac, true));
+        .arg(vyhral ? QStringLiteral("Výhra") : QStringLiteral("Prohra"), Nazev(hrac), Nazev(pocitac, true));
 }
 
 QString KonecHry(
@@ -101,7 +101,7 @@ QString KonecHry(
 QString Stav(Faze faze, const Hlaseni::Ruka& hrac, std::int16_t bodyPocitace, std::int32_t sazka,
     std::int32_t penezenka, const QString& posledniVysledek)
 {
-    const QString mate = QStringLiteral("máte %1").arg(hrac.figura == Figura::Zadna ? Bodu(hrac.body) : ::Ruka(hrac));
+    const QString mate = QStringLiteral("máte %1").arg(hrac.figura == Figura::Zadna ? Bodu(hrac.body) : Nazev(hrac));
     const QString penize = QStringLiteral("Sázka %1, v peněžence %2.").arg(Korun(sazka), Korun(penezenka));
     const QString minule = posledniVysledek.isEmpty() ? QString() : posledniVysledek + u' ';
     switch (faze) {
