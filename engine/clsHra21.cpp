@@ -1,7 +1,7 @@
 #include "engine/clsHra21.h"
 
 #include "engine/NazevKarty.h"
-#include "ui/system/NumberText.h"
+#include "ui/runtime/NumberText.h"
 
 #include <algorithm>
 #include <cmath>

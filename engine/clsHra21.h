@@ -8,7 +8,7 @@
 #include "ui/controls/Label.h"
 #include "ui/controls/PictureBox.h"
 #include "ui/controls/PictureClip.h"
-#include "ui/system/Random.h"
+#include "ui/runtime/Random.h"
 
 #include <array>
 #include <cstdint>

@@ -3,7 +3,7 @@
 
 #include "history/Penezenka.h"
 #include "ui/designs/Banknotes.h"
-#include "ui/system/NumberText.h"
+#include "ui/runtime/NumberText.h"
 
 #include <cstdint>
 #include <limits>

@@ -2,7 +2,7 @@
 #include "Karty.h"
 #include "engine/clsHra21.h"
 #include "ui/designs/frmStulDesign.h"
-#include "ui/system/NumberText.h"
+#include "ui/runtime/NumberText.h"
 #include "ui/system/Platform.h"
 
 #include <QCoreApplication>

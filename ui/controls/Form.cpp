@@ -3,7 +3,7 @@
 #include "ui/controls/DesignFont.h"
 #include "ui/controls/KeyCode.h"
 #include "ui/pictures/Drawing.h"
-#include "ui/system/NumberText.h"
+#include "ui/runtime/NumberText.h"
 #include "ui/system/Screen.h"
 #include "ui/system/X11.h"
 
