@@ -2,11 +2,12 @@
 // computer's timed turn, the decision and the settling.
 #include "table/frmStul.h"
 
+#include "history/Banknotes.h"
 #include "history/History.h"
 #include "history/Penezenka.h"
 
 frmStul::frmStul(Platform& platform_)
-    : frmStulDesign(platform_)
+    : frmStulDesign(platform_, HodnotaBankovky)
 {
     connect(cmdRozdej, &CommandButton::Click, this, &frmStul::cmdRozdej_Click);
     connect(cmdRub, &GraphicalButton::Click, this, &frmStul::cmdRub_Click);

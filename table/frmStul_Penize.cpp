@@ -1,8 +1,8 @@
 // The table's money: staking with banknotes, the offered notes, the displays and the payout.
 #include "table/frmStul.h"
 
+#include "history/Banknotes.h"
 #include "history/Penezenka.h"
-#include "ui/designs/Banknotes.h"
 #include "ui/runtime/NumberText.h"
 
 #include <cstdint>

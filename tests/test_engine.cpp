@@ -1,6 +1,7 @@
 // The engine on the real table controls, with scripted and seeded random numbers.
 #include "Karty.h"
 #include "engine/clsHra21.h"
+#include "history/Banknotes.h"
 #include "ui/designs/frmStulDesign.h"
 #include "ui/runtime/NumberText.h"
 #include "ui/system/Platform.h"
@@ -144,7 +145,7 @@ protected:
     }
 
     Platform platform;
-    frmStulDesign stul { platform };
+    frmStulDesign stul { platform, HodnotaBankovky };
     clsHra21 hra { StulProHru { stul.picKarta, *stul.lblBody_JA, *stul.lblBody_PC, *stul.cmdRub, stul.pclKarty },
         platform.rnd };
 };
