@@ -16,7 +16,10 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <functional>
+#include <optional>
 #include <random>
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -153,6 +156,7 @@ protected:
 using Shuffle = EngineTest;
 using Draw = EngineTest;
 using CardPictures = EngineTest;
+using ComputersRule = EngineTest;
 using ComputersTurn = EngineTest;
 using SevenReturn = EngineTest;
 using EngineGames = EngineTest;
@@ -426,8 +430,8 @@ TEST_F(CardPictures, LieInRowsThatDependOnWhereTheDeckIs)
 
 // ---- The computer's turn ----
 
-// The computer's rule as the rules describe it, row by row of points.
-clsHra21::TahPC podlePravidel(int P, int N, int L, int T)
+// The computer's rule as the rules describe it, row by row of points; r is the tick's random number.
+clsHra21::TahPC podlePravidel(int P, int N, int L, float r)
 {
     using enum clsHra21::TahPC;
     if (P <= 14)
@@ -435,20 +439,61 @@ clsHra21::TahPC podlePravidel(int P, int N, int L, int T)
     if (P <= 16)
         return N < 6 ? Snima : Stoji;
     if (P == 17)
-        return N < 6 && T == 18 ? Snima : Stoji;
+        return N < 6 && r >= 0.5f ? Snima : Stoji;
     if (P <= 21)
         return Stoji;
     return L == 7 ? VratilSedmu : Stoji;
 }
 
-TEST(ComputersRule, FollowsItsTableForEveryPointTotal)
+// n cards worth p points, among them one worth `last` (0: any), which comes last. No aces: two of
+// them first would make a hand of their own.
+std::optional<std::vector<std::int16_t>> rukaPocitace(int p, int n, int last)
 {
-    for (std::int16_t P = 0; P <= 30; ++P)
-        for (const std::int16_t N : { 1, 2, 5, 6, 7, 12 })
-            for (const std::int16_t L : { 1, 2, 7, 8, 10, 11 })
-                for (const std::int16_t T : { 17, 18 })
-                    EXPECT_EQ(clsHra21::RozhodniTahPC(P, N, L, T), podlePravidel(P, N, L, T))
-                        << "P=" << P << " N=" << N << " L=" << L << " T=" << T;
+    std::vector<std::int16_t> ruka;
+    const std::function<bool(std::int16_t, int)> dober = [&](std::int16_t od, int zbyva) {
+        const int kolik = n - static_cast<int>(ruka.size());
+        if (kolik == 0) {
+            const auto posledni
+                = std::find_if(ruka.begin(), ruka.end(), [&](auto c) { return ocekavanaHodnota(c) == last; });
+            if (zbyva != 0 || (last != 0 && posledni == ruka.end()))
+                return false;
+            if (last != 0)
+                std::iter_swap(posledni, ruka.end() - 1);
+            return true;
+        }
+        for (std::int16_t c = od; c < 32 && zbyva >= kolik && zbyva <= 10 * kolik; ++c) {
+            if (c % 8 == Eso)
+                continue;
+            ruka.push_back(c);
+            if (dober(static_cast<std::int16_t>(c + 1), zbyva - ocekavanaHodnota(c)))
+                return true;
+            ruka.pop_back();
+        }
+        return false;
+    };
+    return dober(0, p) ? std::optional(ruka) : std::nullopt;
+}
+
+// As the bank plays: a hand dealt at every total, with fewer than six cards and with more, the
+// last card a seven or not, and the tick's random number below a half and above.
+TEST_F(ComputersRule, FollowsItsTableForEveryPointTotal)
+{
+    std::set<std::pair<int, bool>> rozdano;
+    for (int P = 0; P <= 30; ++P)
+        for (const int N : { 0, 1, 2, 3, 5, 6, 7 })
+            for (const int L : P > 21 ? std::vector { 7, 8 } : std::vector { 0 }) {
+                const auto ruka = rukaPocitace(P, N, L);
+                if (!ruka)
+                    continue;
+                for (const float r : { 0.25f, 0.75f }) {
+                    Hraj({}, *ruka);
+                    platform.rnd.Script(r);
+                    EXPECT_EQ(hra.TahPocitace(), podlePravidel(P, N, L, r))
+                        << "P=" << P << " N=" << N << " L=" << L << " r=" << r;
+                    rozdano.emplace(P, N >= 6);
+                }
+            }
+    EXPECT_EQ(rozdano.size(), 31u + 25u) << "every total with fewer than six cards, and from 6 on with six or more";
 }
 
 TEST_F(ComputersTurn, DecidesOnItsOwnCardsWithAThresholdFromEachTick)
