@@ -266,7 +266,8 @@ TEST_P(PayoutAtRatio, PaintingOnlyTheVisibleNotesGivesThePictureOfPaintingThemAl
     EXPECT_GT(plan.size(), 6000u);
     EXPECT_LT(std::count(painted.begin(), painted.end(), true), 1000) << plan.size();
 }
-INSTANTIATE_TEST_SUITE_P(Ratios, PayoutAtRatio, testing::Values(1.0, 1.5, 2.0));
+INSTANTIATE_TEST_SUITE_P(Ratios, PayoutAtRatio, testing::Values(1.0, 1.5, 2.0),
+    [](const auto& ratio) { return "Ratio" + QString::number(ratio.param).replace(u'.', u'_').toStdString(); });
 
 TEST_F(PayoutScreen, AClickACaptionClickOrAKeyThatTypesEndsTheProgramOtherKeysDoNot)
 {
