@@ -19,14 +19,15 @@ void PrintTo(const QString& text, std::ostream* out)
     *out << '"' << escaped.toStdString() << '"';
 }
 
+// A text a line, so that the one that differs stands out.
 void PrintTo(const QStringList& texts, std::ostream* out)
 {
     *out << '{';
-    for (qsizetype i = 0; i < texts.size(); ++i) {
-        *out << (i == 0 ? " " : ", ");
-        PrintTo(texts[i], out);
+    for (const QString& text : texts) {
+        *out << "\n      ";
+        PrintTo(text, out);
     }
-    *out << " }";
+    *out << (texts.isEmpty() ? "}" : "\n    }");
 }
 
 void PrintTo(QSize size, std::ostream* out)
