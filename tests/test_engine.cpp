@@ -16,7 +16,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <functional>
 #include <optional>
 #include <random>
 #include <set>
@@ -445,33 +444,19 @@ clsHra21::TahPC podlePravidel(int P, int N, int L, float r)
     return L == 7 ? VratilSedmu : Stoji;
 }
 
-// n cards worth p points, among them one worth `last` (0: any), which comes last. No aces: two of
-// them first would make a hand of their own.
-std::optional<std::vector<std::int16_t>> rukaPocitace(int p, int n, int last)
+// The computer's n cards worth p points, the last of them worth `last` (0: any); no aces, since two
+// first would make a hand of their own. None where the deck has no such hand.
+std::optional<std::vector<std::int16_t>> rukaPocitace(int p, int n, int last, std::int16_t od = 0)
 {
-    std::vector<std::int16_t> ruka;
-    const std::function<bool(std::int16_t, int)> dober = [&](std::int16_t od, int zbyva) {
-        const int kolik = n - static_cast<int>(ruka.size());
-        if (kolik == 0) {
-            const auto posledni
-                = std::find_if(ruka.begin(), ruka.end(), [&](auto c) { return ocekavanaHodnota(c) == last; });
-            if (zbyva != 0 || (last != 0 && posledni == ruka.end()))
-                return false;
-            if (last != 0)
-                std::iter_swap(posledni, ruka.end() - 1);
-            return true;
-        }
-        for (std::int16_t c = od; c < 32 && zbyva >= kolik && zbyva <= 10 * kolik; ++c) {
-            if (c % 8 == Eso)
-                continue;
-            ruka.push_back(c);
-            if (dober(static_cast<std::int16_t>(c + 1), zbyva - ocekavanaHodnota(c)))
-                return true;
-            ruka.pop_back();
-        }
-        return false;
-    };
-    return dober(0, p) ? std::optional(ruka) : std::nullopt;
+    if (n == 0 || p < n || p > 10 * n)
+        return n == 0 && p == 0 ? std::optional(std::vector<std::int16_t> {}) : std::nullopt;
+    for (std::int16_t c = od; c < 32; ++c)
+        if (c % 8 != Eso && (last == 0 || ocekavanaHodnota(c) == last))
+            if (auto ruka = rukaPocitace(p - ocekavanaHodnota(c), n - 1, 0, static_cast<std::int16_t>(c + 1))) {
+                ruka->push_back(c);
+                return ruka;
+            }
+    return std::nullopt;
 }
 
 // As the bank plays: a hand dealt at every total, with fewer than six cards and with more, the
