@@ -10,7 +10,6 @@
 #include "ui/system/MessageBox.h"
 
 #include <QColor>
-#include <QPoint>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -18,20 +17,72 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <concepts>
 #include <ostream>
 #include <type_traits>
 
-void PrintTo(const QString& text, std::ostream* out);
-void PrintTo(const QStringList& texts, std::ostream* out);
-void PrintTo(QSize size, std::ostream* out);
-void PrintTo(QPoint point, std::ostream* out);
-void PrintTo(const QRect& rect, std::ostream* out);
-void PrintTo(const QColor& colour, std::ostream* out);
-void PrintTo(Stav stav, std::ostream* out);
-void PrintTo(clsHra21::TahPC tah, std::ostream* out);
-void PrintTo(Vitez vitez, std::ostream* out);
-void PrintTo(MessageBox::Answer answer, std::ostream* out);
+// Quoted, the line breaks and quotes escaped, Czech as it is: "Sázka 200.\r\n".
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    QString escaped = text;
+    escaped.replace(u'\\', QStringLiteral("\\\\")).replace(u'"', QStringLiteral("\\\""));
+    escaped.replace(u'\r', QStringLiteral("\\r")).replace(u'\n', QStringLiteral("\\n"));
+    *out << '"' << escaped.toStdString() << '"';
+}
+
+// A text a line, so that the one that differs stands out.
+inline void PrintTo(const QStringList& texts, std::ostream* out)
+{
+    *out << '{';
+    for (const QString& text : texts)
+        PrintTo(text, &(*out << "\n      "));
+    *out << (texts.isEmpty() ? "}" : "\n    }");
+}
+
+inline void PrintTo(QSize size, std::ostream* out)
+{
+    *out << size.width() << 'x' << size.height();
+}
+
+inline void PrintTo(const QRect& rect, std::ostream* out)
+{
+    PrintTo(rect.size(), out);
+    *out << " at (" << rect.x() << ", " << rect.y() << ')';
+}
+
+inline void PrintTo(const QColor& colour, std::ostream* out)
+{
+    *out << colour.name(colour.alpha() == 255 ? QColor::HexRgb : QColor::HexArgb).toStdString();
+}
+
+template <typename E, std::size_t N> void PrintName(E value, const std::array<const char*, N>& names, std::ostream* out)
+{
+    const auto i = static_cast<std::size_t>(value);
+    *out << (i < N ? names[i] : "?");
+}
+
+// With its code, which the engine's queries give as a plain number: "Pod (5)".
+inline void PrintTo(Stav stav, std::ostream* out)
+{
+    PrintName(stav - 1, std::array { "TriSedmy", "DveEsa", "PresneJednadvacet", "Pres", "Pod" }, out);
+    *out << " (" << static_cast<int>(stav) << ')';
+}
+
+inline void PrintTo(clsHra21::TahPC tah, std::ostream* out)
+{
+    PrintName(tah, std::array { "Snima", "Stoji", "VratilSedmu" }, out);
+}
+
+inline void PrintTo(Vitez vitez, std::ostream* out)
+{
+    PrintName(vitez, std::array { "Hrac", "Pocitac" }, out);
+}
+
+inline void PrintTo(MessageBox::Answer answer, std::ostream* out)
+{
+    PrintName(answer, std::array { "Yes", "No" }, out);
+}
 
 // A test's parameter that carries a name (a struct with a `name`, as the name generators of its
 // tests read it) prints as that name, unless it has a PrintTo of its own. GoogleTest finds a
