@@ -1,4 +1,4 @@
-// How a failed comparison and ctest's list of tests show Qt's texts and shapes, the game's enums
+// How a failed comparison and ctest's list of tests show Qt's texts and sizes, the game's enums
 // and the tests' parameters: as words, where GoogleTest would show their bytes. Every test file
 // has it through the precompiled headers (tests/CMakeLists.txt): a file without it would print
 // the same type as bytes, and which way wins in the program would be the linker's choice.
@@ -9,8 +9,6 @@
 #include "table/Vyhodnoceni.h"
 #include "ui/system/MessageBox.h"
 
-#include <QColor>
-#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -18,7 +16,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <concepts>
 #include <ostream>
 #include <type_traits>
 
@@ -43,17 +40,6 @@ inline void PrintTo(const QStringList& texts, std::ostream* out)
 inline void PrintTo(QSize size, std::ostream* out)
 {
     *out << size.width() << 'x' << size.height();
-}
-
-inline void PrintTo(const QRect& rect, std::ostream* out)
-{
-    PrintTo(rect.size(), out);
-    *out << " at (" << rect.x() << ", " << rect.y() << ')';
-}
-
-inline void PrintTo(const QColor& colour, std::ostream* out)
-{
-    *out << colour.name(colour.alpha() == 255 ? QColor::HexRgb : QColor::HexArgb).toStdString();
 }
 
 template <typename E, std::size_t N> void PrintName(E value, const std::array<const char*, N>& names, std::ostream* out)

@@ -1720,9 +1720,9 @@ bool saveScalableIcon(const QDir& folder, const QString& name)
     return true;
 }
 
-// A PNG file holds its colours apart from their opacity. Qt's own conversion takes faster ways
-// that may round a see-through pixel differently from one run or machine to the next; pixel by
-// pixel, the same picture always gives the same bytes.
+// A PNG file holds its colours apart from their opacity. Qt's own conversion takes the fastest way
+// the processor has, and rounds a see-through pixel differently from one machine to the next;
+// pixel by pixel, the same picture gives the same bytes everywhere.
 QImage unpremultiplied(const QImage& image)
 {
     if (image.format() != QImage::Format_ARGB32_Premultiplied)
