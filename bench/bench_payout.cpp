@@ -2,6 +2,7 @@
 // is: the screen as the game opens it (painting only the notes that can still be seen), and, for
 // comparison, painting every note. Run it on the screen to measure, e.g. under
 // xvfb-run -a -s '-screen 0 1024x768x24' build-bench/bench/ixa_bench
+#include "history/Banknotes.h"
 #include "history/Penezenka.h"
 #include "payout/Vyplata.h"
 #include "payout/frmPlocha.h"
@@ -37,7 +38,7 @@ int main(int argc, char** argv)
     Application app(argc, argv);
     Platform platform;
     platform.forms.OnLastUnloaded = [] {};
-    frmStulDesign stul(platform);
+    frmStulDesign stul(platform, HodnotaBankovky);
     stul.Load();
     const qreal pomer = qApp->devicePixelRatio();
     std::vector<Obrys> obrysy;

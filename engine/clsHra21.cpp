@@ -1,7 +1,7 @@
 #include "engine/clsHra21.h"
 
 #include "engine/NazevKarty.h"
-#include "ui/system/NumberText.h"
+#include "ui/runtime/NumberText.h"
 
 #include <algorithm>
 #include <cmath>
@@ -111,7 +111,7 @@ void clsHra21::PCVraciSedmu()
 
 clsHra21::TahPC clsHra21::TahPocitace()
 {
-    const auto T = static_cast<std::int16_t>(NizsiPrahPC + static_cast<std::int16_t>(2.0f * rnd_.Rnd()));
+    const std::int16_t T = PrahPC(rnd_.Rnd());
     const TahPC tah = RozhodniTahPC(UkazBody_PC(), PocetPCKaret(), PosledniHodnota_PC(), T);
     switch (tah) {
     case TahPC::Snima: Snima_PC(); break;

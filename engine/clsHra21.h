@@ -8,7 +8,7 @@
 #include "ui/controls/Label.h"
 #include "ui/controls/PictureBox.h"
 #include "ui/controls/PictureClip.h"
-#include "ui/system/Random.h"
+#include "ui/runtime/Random.h"
 
 #include <array>
 #include <cstdint>
@@ -46,13 +46,25 @@ public:
 
     // What one tick of the computer's turn did.
     enum class TahPC { Snima, Stoji, VratilSedmu };
-    // One tick of the computer's turn: draws a fresh threshold 17 or 18, reads the engine, and
+    // One tick of the computer's turn: draws a fresh threshold (PrahPC), reads the engine, and
     // carries out the engine side (Snima_PC, or PCVraciSedmu). Stoji and VratilSedmu end the turn.
     TahPC TahPocitace();
 
-    // The thresholds a tick draws from, equally often.
+    // The threshold a tick draws: one of PocetPrahuPC values from NizsiPrahPC up, equally often,
+    // picked by a random number r in [0, 1). PrahyPC lists them, for whoever needs to know what
+    // the computer may do at its next tick: it plays, and is heard to play, by this one rule.
     static constexpr std::int16_t NizsiPrahPC = 17;
-    static constexpr std::int16_t VyssiPrahPC = 18;
+    static constexpr std::int16_t PocetPrahuPC = 2;
+    static constexpr std::int16_t PrahPC(float r)
+    {
+        return static_cast<std::int16_t>(NizsiPrahPC + static_cast<std::int16_t>(PocetPrahuPC * r));
+    }
+    static constexpr std::array<std::int16_t, PocetPrahuPC> PrahyPC = [] {
+        std::array<std::int16_t, PocetPrahuPC> prahy {};
+        for (std::int16_t i = 0; i < PocetPrahuPC; ++i)
+            prahy[static_cast<std::size_t>(i)] = static_cast<std::int16_t>(NizsiPrahPC + i);
+        return prahy;
+    }();
     // The computer's rule for one tick: its points P, its number of cards N, the value L of the
     // last card drawn and the threshold T. It never looks at the player's hand.
     static constexpr TahPC RozhodniTahPC(std::int16_t P, std::int16_t N, std::int16_t L, std::int16_t T)

@@ -1,7 +1,7 @@
 // Arbitrary bytes as the game's command line: the starting purse and the number reading must do
 // nothing undefined and agree with a slow, plain reading of the same text written out below.
 #include "history/Penezenka.h"
-#include "ui/system/NumberText.h"
+#include "ui/runtime/NumberText.h"
 
 #include <QString>
 #include <QStringList>

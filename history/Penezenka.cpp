@@ -1,6 +1,6 @@
 #include "history/Penezenka.h"
 
-#include "ui/system/NumberText.h"
+#include "ui/runtime/NumberText.h"
 
 std::int32_t Penezenka = 0;
 std::int32_t PocatecniPenezenka = 0;

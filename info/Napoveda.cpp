@@ -1,5 +1,8 @@
 #include "info/Napoveda.h"
 
+#include "history/Banknotes.h"
+
+#include <algorithm>
 #include <span>
 
 namespace {
@@ -39,12 +42,9 @@ const char16_t* const Ovladani[] = {
     u"Pokud chcete vrátit sedmu, opět stačí na ni kliknout levým tlačítkem.",
     u"",
     u"Pomocí klávesnice:",
-    u"Stiskem klávesy 1, přidáváte do sázky 100 Kč a následně:",
-    u"2 -   200 Kč",
-    u"3 -   500 Kč",
-    u"4 - 1000 Kč",
-    u"5 - 2000 Kč",
-    u"6 - 5000 Kč",
+};
+
+const char16_t* const OvladaniPoBankovkach[] = {
     u"Pokud současně stisknete klávesu Shift, bankovku odebíráte.",
     u"",
     u"Z balíčku odebíráte kartu pomocí klávesy Delete.",
@@ -60,6 +60,20 @@ QString radky(std::span<const char16_t* const> lines)
         text += QString::fromUtf16(line) + QStringLiteral("\r\n");
     return text;
 }
+
+// The key of each banknote, 1 for the first, with its value. The values stand right-aligned as the
+// window's font sets them, a digit as wide as two blanks: "2 -   200 Kč", "4 - 1000 Kč".
+QString bankovky()
+{
+    QString text
+        = QStringLiteral("Stiskem klávesy 1, přidáváte do sázky %1 Kč a následně:\r\n").arg(HodnotaBankovky[0]);
+    for (std::size_t i = 1; i < HodnotaBankovky.size(); ++i) {
+        const QString hodnota = QString::number(HodnotaBankovky[i]);
+        const QString mezery(1 + 2 * std::max<qsizetype>(0, 4 - hodnota.size()), u' ');
+        text += QStringLiteral("%1 -%2%3 Kč\r\n").arg(i + 1).arg(mezery, hodnota);
+    }
+    return text;
+}
 } // namespace
 
 QString TextPravidel()
@@ -69,5 +83,5 @@ QString TextPravidel()
 
 QString TextOvladani()
 {
-    return radky(Ovladani);
+    return radky(Ovladani) + bankovky() + radky(OvladaniPoBankovkach);
 }

@@ -1,6 +1,6 @@
 #include "payout/Vyplata.h"
 
-#include "ui/designs/Banknotes.h"
+#include "history/Banknotes.h"
 #include "ui/pictures/Drawing.h"
 
 #include <QRect>

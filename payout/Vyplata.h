@@ -2,7 +2,7 @@
 // be seen once all of them lie on the screen.
 #pragma once
 
-#include "ui/system/Random.h"
+#include "ui/runtime/Random.h"
 
 #include <QImage>
 #include <QSize>

@@ -1,9 +1,9 @@
 #include "payout/frmPlocha.h"
 
+#include "history/Banknotes.h"
 #include "history/Penezenka.h"
 #include "payout/Vyplata.h"
 #include "ui/access/Hlaseni.h"
-#include "ui/designs/Banknotes.h"
 #include "ui/pictures/Drawing.h"
 
 #include <QPixmap>

@@ -2,7 +2,7 @@
 
 #include "startup/frmNelze.h"
 #include "table/frmStul.h"
-#include "ui/system/NumberText.h"
+#include "ui/runtime/NumberText.h"
 
 namespace modIxa {
 

@@ -2,12 +2,13 @@
 // computer's timed turn, the decision and the settling.
 #include "table/frmStul.h"
 
+#include "history/Banknotes.h"
 #include "history/History.h"
 #include "history/Penezenka.h"
 #include "ui/access/Hlaseni.h"
 
 frmStul::frmStul(Platform& platform_)
-    : frmStulDesign(platform_)
+    : frmStulDesign(platform_, HodnotaBankovky)
 {
     connect(cmdRozdej, &CommandButton::Click, this, &frmStul::cmdRozdej_Click);
     connect(cmdRub, &GraphicalButton::Click, this, &frmStul::cmdRub_Click);

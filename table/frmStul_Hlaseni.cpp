@@ -20,7 +20,7 @@ Hlaseni::Ruka Ruka(std::int16_t stav, std::int16_t body)
 // Whether the computer may stand at its next tick, whichever threshold it draws then.
 bool PocitacMuzeStat(const clsHra21& hra)
 {
-    for (const std::int16_t T : { clsHra21::NizsiPrahPC, clsHra21::VyssiPrahPC })
+    for (const std::int16_t T : clsHra21::PrahyPC)
         if (clsHra21::RozhodniTahPC(hra.UkazBody_PC(), hra.PocetPCKaret(), hra.PosledniHodnota_PC(), T)
             != clsHra21::TahPC::Snima)
             return true;

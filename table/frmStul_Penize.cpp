@@ -1,10 +1,10 @@
 // The table's money: staking with banknotes, the offered notes, the displays and the payout.
 #include "table/frmStul.h"
 
+#include "history/Banknotes.h"
 #include "history/Penezenka.h"
 #include "ui/access/Hlaseni.h"
-#include "ui/designs/Banknotes.h"
-#include "ui/system/NumberText.h"
+#include "ui/runtime/NumberText.h"
 
 #include <cstdint>
 #include <limits>

@@ -2,7 +2,7 @@
 // change of the window's size. Each step may read the places set by the steps before it.
 #include "table/frmStul.h"
 
-#include "ui/system/NumberText.h"
+#include "ui/runtime/NumberText.h"
 
 namespace {
 constexpr int Okraj = 8; // to the window's edges and between the controls of a column

@@ -2,7 +2,7 @@
 // deal them and set the computer's thresholds.
 #pragma once
 
-#include "ui/system/Random.h"
+#include "ui/runtime/Random.h"
 
 #include <array>
 #include <cstdint>

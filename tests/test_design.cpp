@@ -1,5 +1,5 @@
 // The table window as designed, before any of the game's code touches it.
-#include "ui/designs/Banknotes.h"
+#include "history/Banknotes.h"
 #include "ui/designs/frmStulDesign.h"
 
 #include <QApplication>
@@ -45,7 +45,7 @@ protected:
     }
 
     Platform platform;
-    frmStulDesign stul { platform };
+    frmStulDesign stul { platform, HodnotaBankovky };
 };
 
 TEST_F(TableDesign, TheWindowIsAGreenTableCalledIxaThatOpensMaximisedWithKeyPreview)

@@ -1,8 +1,9 @@
 // The engine on the real table controls, with scripted and seeded random numbers.
 #include "Karty.h"
 #include "engine/clsHra21.h"
+#include "history/Banknotes.h"
 #include "ui/designs/frmStulDesign.h"
-#include "ui/system/NumberText.h"
+#include "ui/runtime/NumberText.h"
 #include "ui/system/Platform.h"
 
 #include <QCoreApplication>
@@ -15,7 +16,9 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
 #include <random>
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -144,7 +147,7 @@ protected:
     }
 
     Platform platform;
-    frmStulDesign stul { platform };
+    frmStulDesign stul { platform, HodnotaBankovky };
     clsHra21 hra { StulProHru { stul.picKarta, *stul.lblBody_JA, *stul.lblBody_PC, *stul.cmdRub, stul.pclKarty },
         platform.rnd };
 };
@@ -152,6 +155,7 @@ protected:
 using Shuffle = EngineTest;
 using Draw = EngineTest;
 using CardPictures = EngineTest;
+using ComputersRule = EngineTest;
 using ComputersTurn = EngineTest;
 using SevenReturn = EngineTest;
 using EngineGames = EngineTest;
@@ -425,8 +429,8 @@ TEST_F(CardPictures, LieInRowsThatDependOnWhereTheDeckIs)
 
 // ---- The computer's turn ----
 
-// The computer's rule as the rules describe it, row by row of points.
-clsHra21::TahPC podlePravidel(int P, int N, int L, int T)
+// The computer's rule as the rules describe it, row by row of points; r is the tick's random number.
+clsHra21::TahPC podlePravidel(int P, int N, int L, float r)
 {
     using enum clsHra21::TahPC;
     if (P <= 14)
@@ -434,20 +438,47 @@ clsHra21::TahPC podlePravidel(int P, int N, int L, int T)
     if (P <= 16)
         return N < 6 ? Snima : Stoji;
     if (P == 17)
-        return N < 6 && T == 18 ? Snima : Stoji;
+        return N < 6 && r >= 0.5f ? Snima : Stoji;
     if (P <= 21)
         return Stoji;
     return L == 7 ? VratilSedmu : Stoji;
 }
 
-TEST(ComputersRule, FollowsItsTableForEveryPointTotal)
+// The computer's n cards worth p points, the last of them worth `last` (0: any); no aces, since two
+// first would make a hand of their own. None where the deck has no such hand.
+std::optional<std::vector<std::int16_t>> rukaPocitace(int p, int n, int last, std::int16_t od = 0)
 {
-    for (std::int16_t P = 0; P <= 30; ++P)
-        for (const std::int16_t N : { 1, 2, 5, 6, 7, 12 })
-            for (const std::int16_t L : { 1, 2, 7, 8, 10, 11 })
-                for (const std::int16_t T : { 17, 18 })
-                    EXPECT_EQ(clsHra21::RozhodniTahPC(P, N, L, T), podlePravidel(P, N, L, T))
-                        << "P=" << P << " N=" << N << " L=" << L << " T=" << T;
+    if (n == 0 || p < n || p > 10 * n)
+        return n == 0 && p == 0 ? std::optional(std::vector<std::int16_t> {}) : std::nullopt;
+    for (std::int16_t c = od; c < 32; ++c)
+        if (c % 8 != Eso && (last == 0 || ocekavanaHodnota(c) == last))
+            if (auto ruka = rukaPocitace(p - ocekavanaHodnota(c), n - 1, 0, static_cast<std::int16_t>(c + 1))) {
+                ruka->push_back(c);
+                return ruka;
+            }
+    return std::nullopt;
+}
+
+// As the bank plays: a hand dealt at every total, with fewer than six cards and with more, the
+// last card a seven or not, and the tick's random number below a half and above.
+TEST_F(ComputersRule, FollowsItsTableForEveryPointTotal)
+{
+    std::set<std::pair<int, bool>> rozdano;
+    for (int P = 0; P <= 30; ++P)
+        for (const int N : { 0, 1, 2, 5, 6, 7 })
+            for (const int L : P > 21 ? std::vector { 7, 8 } : std::vector { 0 }) {
+                const auto ruka = rukaPocitace(P, N, L);
+                if (!ruka)
+                    continue;
+                for (const float r : { 0.25f, 0.75f }) {
+                    Hraj({}, *ruka);
+                    platform.rnd.Script(r);
+                    EXPECT_EQ(hra.TahPocitace(), podlePravidel(P, N, L, r))
+                        << "P=" << P << " N=" << N << " L=" << L << " r=" << r;
+                    rozdano.emplace(P, N >= 6);
+                }
+            }
+    EXPECT_EQ(rozdano.size(), 31u + 25u) << "every total with fewer than six cards, and from 6 on with six or more";
 }
 
 TEST_F(ComputersTurn, DecidesOnItsOwnCardsWithAThresholdFromEachTick)

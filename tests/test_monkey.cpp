@@ -5,7 +5,7 @@
 #include "TableFixture.h"
 
 #include "info/frmInfo.h"
-#include "ui/system/NumberText.h"
+#include "ui/runtime/NumberText.h"
 
 #include <QElapsedTimer>
 #include <QKeyEvent>

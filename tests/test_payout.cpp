@@ -1,9 +1,9 @@
 // The last screen: the purse paid out in banknotes over the frozen desktop, or the loss announced;
 // a click or a key that types something ends the program.
+#include "history/Banknotes.h"
 #include "history/Penezenka.h"
 #include "payout/Vyplata.h"
 #include "payout/frmPlocha.h"
-#include "ui/designs/Banknotes.h"
 #include "ui/designs/frmStulDesign.h"
 #include "ui/pictures/Drawing.h"
 
@@ -110,7 +110,7 @@ protected:
         delete plocha.data();
         delete stul.data();
         programEnded = false;
-        stul = new frmStulDesign(platform);
+        stul = new frmStulDesign(platform, HodnotaBankovky);
         stul->Load();
         Penezenka = purse;
         plocha = new frmPlocha(platform, stul->cmdBankovka, *stul);
@@ -266,7 +266,8 @@ TEST_P(PayoutAtRatio, PaintingOnlyTheVisibleNotesGivesThePictureOfPaintingThemAl
     EXPECT_GT(plan.size(), 6000u);
     EXPECT_LT(std::count(painted.begin(), painted.end(), true), 1000) << plan.size();
 }
-INSTANTIATE_TEST_SUITE_P(Ratios, PayoutAtRatio, testing::Values(1.0, 1.5, 2.0));
+INSTANTIATE_TEST_SUITE_P(Ratios, PayoutAtRatio, testing::Values(1.0, 1.5, 2.0),
+    [](const auto& ratio) { return "Ratio" + QString::number(ratio.param).replace(u'.', u'_').toStdString(); });
 
 TEST_F(PayoutScreen, AClickACaptionClickOrAKeyThatTypesEndsTheProgramOtherKeysDoNot)
 {

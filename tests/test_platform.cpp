@@ -9,7 +9,7 @@
 #include "ui/controls/PictureBox.h"
 #include "ui/controls/PictureClip.h"
 #include "ui/controls/Timer.h"
-#include "ui/system/NumberText.h"
+#include "ui/runtime/NumberText.h"
 #include "ui/system/Platform.h"
 
 #include <QAbstractButton>

@@ -2,9 +2,9 @@
 // exactly when its mouse action would.
 #include "TableFixture.h"
 
+#include "history/Banknotes.h"
 #include "info/frmInfo.h"
 #include "ui/access/ScreenReaderKeys.h"
-#include "ui/designs/Banknotes.h"
 
 #include <QAccessible>
 #include <QKeyEvent>

@@ -5,11 +5,17 @@
 //
 // Everything is drawn from paths, gradients and text, so a picture can be
 // changed by editing the code below and running the program again; the PNG
-// files it writes are committed and embedded into the game.
+// files it writes are committed and embedded into the game. The banknotes'
+// values are the game's own (history/Banknotes.h). The same code gives the
+// same bytes, run after run, and a picture in the folder that is no longer
+// drawn is named, and the run fails, since the game would ship it all the same.
+
+#include "history/Banknotes.h"
 
 #include <QColor>
 #include <QDir>
 #include <QFont>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
@@ -19,12 +25,14 @@
 #include <QPainterPathStroker>
 #include <QRadialGradient>
 #include <QString>
+#include <QStringList>
 #include <QSvgGenerator>
 #include <QTransform>
 
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <numbers>
 #include <utility>
 #include <vector>
@@ -129,6 +137,11 @@ QColor withAlpha(QColor c, int alpha)
 QFont makeFont(const char* family, qreal pixelSize, int weight = QFont::Bold)
 {
     QFont f(QString::fromLatin1(family));
+    // Another face would stand in for a missing one, and the pictures would change with the machine.
+    if (!QFontDatabase::hasFamily(f.family())) {
+        std::fprintf(stderr, "the font %s is not installed; nothing was written\n", family);
+        std::exit(1);
+    }
     f.setPixelSize(qMax(1, int(std::lround(pixelSize))));
     f.setWeight(QFont::Weight(weight));
     f.setHintingPreference(QFont::PreferNoHinting);
@@ -1152,20 +1165,20 @@ QImage drawBack(int scale)
 enum class Emblem { Lion, Linden };
 
 struct Note {
-    int value;
+    std::int32_t value;
     int width;
     QColor colour;
     Emblem emblem;
 };
 
-// Each value keeps the colour its Czech counterpart is known by.
-const std::array<Note, 6> kNotes = { {
-    { 100, 160, QColor(0x12, 0x92, 0x96), Emblem::Lion },
-    { 200, 165, QColor(0xcc, 0x62, 0x1a), Emblem::Linden },
-    { 500, 170, QColor(0xb4, 0x34, 0x5a), Emblem::Lion },
-    { 1000, 175, QColor(0x7c, 0x38, 0xb4), Emblem::Linden },
-    { 2000, 180, QColor(0x94, 0x90, 0x1a), Emblem::Lion },
-    { 5000, 185, QColor(0x64, 0x66, 0x80), Emblem::Linden },
+// The game's notes in their order; each keeps the colour its Czech counterpart is known by.
+const std::array<Note, HodnotaBankovky.size()> kNotes = { {
+    { HodnotaBankovky[0], 160, QColor(0x12, 0x92, 0x96), Emblem::Lion },
+    { HodnotaBankovky[1], 165, QColor(0xcc, 0x62, 0x1a), Emblem::Linden },
+    { HodnotaBankovky[2], 170, QColor(0xb4, 0x34, 0x5a), Emblem::Lion },
+    { HodnotaBankovky[3], 175, QColor(0x7c, 0x38, 0xb4), Emblem::Linden },
+    { HodnotaBankovky[4], 180, QColor(0x94, 0x90, 0x1a), Emblem::Lion },
+    { HodnotaBankovky[5], 185, QColor(0x64, 0x66, 0x80), Emblem::Linden },
 } };
 
 // Spirograph curves, the classic guilloche of security printing: a circle
@@ -1707,10 +1720,28 @@ bool saveScalableIcon(const QDir& folder, const QString& name)
     return true;
 }
 
+// A PNG file holds its colours apart from their opacity. Qt's own conversion takes the fastest way
+// the processor has, and rounds a see-through pixel differently from one machine to the next;
+// pixel by pixel, the same picture gives the same bytes everywhere.
+QImage unpremultiplied(const QImage& image)
+{
+    if (image.format() != QImage::Format_ARGB32_Premultiplied)
+        return image;
+    QImage straight(image.size(), QImage::Format_ARGB32);
+    straight.setDevicePixelRatio(image.devicePixelRatio());
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* from = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        auto* to = reinterpret_cast<QRgb*>(straight.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            to[x] = qUnpremultiply(from[x]);
+    }
+    return straight;
+}
+
 bool save(const QImage& image, const QDir& folder, const QString& name)
 {
     const QString path = folder.filePath(name);
-    if (!image.save(path, "PNG")) {
+    if (!unpremultiplied(image).save(path, "PNG")) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         return false;
     }
@@ -1722,9 +1753,9 @@ bool save(const QImage& image, const QDir& folder, const QString& name)
 
 int main(int argc, char** argv)
 {
-    // Drawing needs fonts but no screen.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Drawing needs fonts but no screen; a real one would lend the pictures its resolution and
+    // its font settings.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
 
     const QString target = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(IXA_ASSETS_DIR);
@@ -1734,20 +1765,35 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    bool ok = true;
+    // Everything is drawn before anything is written: a missing font stops the run with the
+    // folder as it was.
+    std::vector<std::pair<QString, QImage>> pictures;
     // "name@2x.png" beside "name.png" is the same picture for screens of twice the pixel ratio.
     for (const int scale : { 1, 2 }) {
         const QString x = scale == 1 ? QString() : QStringLiteral("@2x");
-        ok = save(drawDeck(scale), folder, QStringLiteral("cards%1.png").arg(x)) && ok;
-        ok = save(drawBack(scale), folder, QStringLiteral("back%1.png").arg(x)) && ok;
+        pictures.emplace_back(QStringLiteral("cards%1.png").arg(x), drawDeck(scale));
+        pictures.emplace_back(QStringLiteral("back%1.png").arg(x), drawBack(scale));
         for (const Note& note : kNotes)
-            ok = save(drawNote(note, scale), folder, QStringLiteral("note%1%2.png").arg(note.value).arg(x)) && ok;
-        ok = save(drawRevolver(scale), folder, QStringLiteral("revolver%1.png").arg(x)) && ok;
-        ok = save(drawInfo(scale), folder, QStringLiteral("info%1.png").arg(x)) && ok;
+            pictures.emplace_back(QStringLiteral("note%1%2.png").arg(note.value).arg(x), drawNote(note, scale));
+        pictures.emplace_back(QStringLiteral("revolver%1.png").arg(x), drawRevolver(scale));
+        pictures.emplace_back(QStringLiteral("info%1.png").arg(x), drawInfo(scale));
     }
     // The program's window takes 16, 32 and 64; a desktop's icon theme takes them all.
     for (const int size : { 16, 22, 24, 32, 48, 64, 128, 256 })
-        ok = save(drawIcon(size), folder, QStringLiteral("icon%1.png").arg(size)) && ok;
+        pictures.emplace_back(QStringLiteral("icon%1.png").arg(size), drawIcon(size));
+
+    bool ok = true;
+    QStringList drawn = { QStringLiteral("icon.svg") };
+    for (const auto& [name, image] : pictures) {
+        ok = save(image, folder, name) && ok;
+        drawn << name;
+    }
     ok = saveScalableIcon(folder, QStringLiteral("icon.svg")) && ok;
+    for (const QString& left : folder.entryList({ QStringLiteral("*.png"), QStringLiteral("*.svg") }, QDir::Files))
+        if (!drawn.contains(left)) {
+            std::fprintf(stderr, "%s is no longer drawn, but the game would still carry it: remove it\n",
+                qPrintable(folder.filePath(left)));
+            ok = false;
+        }
     return ok ? 0 : 1;
 }

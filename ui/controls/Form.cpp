@@ -3,7 +3,7 @@
 #include "ui/controls/DesignFont.h"
 #include "ui/controls/KeyCode.h"
 #include "ui/pictures/Drawing.h"
-#include "ui/system/NumberText.h"
+#include "ui/runtime/NumberText.h"
 #include "ui/system/Screen.h"
 #include "ui/system/X11.h"
 
@@ -96,7 +96,7 @@ void Form::showNow()
         activateWindow();
     } else if (startState_ == StartState::Maximized) {
         // Without a window manager a maximised window keeps its size: give it the screen's first.
-        if (const QScreen* screen = QGuiApplication::primaryScreen(); screen && !isVisible())
+        if (const QScreen* screen = platform.screen.Shown(); screen && !isVisible())
             setGeometry(screen->availableGeometry());
         showMaximized();
     } else {

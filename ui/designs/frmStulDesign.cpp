@@ -2,7 +2,6 @@
 
 #include "ui/access/Hlaseni.h"
 #include "ui/controls/DesignFont.h"
-#include "ui/designs/Banknotes.h"
 #include "ui/pictures/Pictures.h"
 
 namespace {
@@ -52,19 +51,19 @@ PictureBox* cardPicture(QWidget* parent)
     return pic;
 }
 
-GraphicalButton* banknote(QWidget* parent, std::int16_t i)
+GraphicalButton* banknote(QWidget* parent, std::int16_t i, std::int32_t valueKc)
 {
     auto* cmd = new GraphicalButton(parent);
     cmd->setGeometry(280, 128 - 16 * i, 160 + 5 * i, 80);
-    cmd->SetPicture(Pictures::Banknote(HodnotaBankovkyOf(i)));
-    cmd->SetAccessibleName(Hlaseni::Korun(HodnotaBankovkyOf(i)));
+    cmd->SetPicture(Pictures::Banknote(valueKc));
+    cmd->SetAccessibleName(Hlaseni::Korun(valueKc));
     cmd->SetSecondAction(QStringLiteral("Odebrat"));
     cmd->SetVisible(false);
     return cmd;
 }
 } // namespace
 
-frmStulDesign::frmStulDesign(Platform& platform_)
+frmStulDesign::frmStulDesign(Platform& platform_, std::span<const std::int32_t> banknotes)
     : Form(platform_)
     , lblBody_PC(display(
           this, { 8, 8, 41, 25 }, arialBold(15.75), DisplayGreen, Qt::AlignHCenter, QStringLiteral("Body pro počítač")))
@@ -79,7 +78,7 @@ frmStulDesign::frmStulDesign(Platform& platform_)
     , cmdKonec(button(this, { 96, 48, 41, 25 }, QStringLiteral("&Konec")))
     , cmdRozdej(button(this, { 152, 256, 121, 33 }, QStringLiteral("&Rozdej karty")))
     , cmdDost(button(this, { 152, 296, 121, 33 }, QStringLiteral("&Dost")))
-    , cmdBankovka(this, [](QWidget* parent) { return banknote(parent, 0); })
+    , cmdBankovka(this, [first = banknotes[0]](QWidget* parent) { return banknote(parent, 0, first); })
     , cmdRub(new GraphicalButton(this))
     , lblNapoveda(new Label(this))
     , tmrTah(new Timer(this, TahIntervalMs, false))
@@ -105,8 +104,8 @@ frmStulDesign::frmStulDesign(Platform& platform_)
 
     cmdKonec->SetToolTipText(QStringLiteral("Vyplatí výhru a ukončí hru"));
 
-    for (std::int16_t i = 1; i < static_cast<std::int16_t>(HodnotaBankovky.size()); ++i)
-        cmdBankovka.AddFromDesign(i, banknote(this, i));
+    for (std::int16_t i = 1; i < static_cast<std::int16_t>(banknotes.size()); ++i)
+        cmdBankovka.AddFromDesign(i, banknote(this, i, banknotes[static_cast<std::size_t>(i)]));
 
     cmdRub->setGeometry(152, 48, 120, 200);
     cmdRub->SetPicture(Pictures::CardBack());

@@ -11,10 +11,14 @@
 #include "ui/controls/PictureClip.h"
 #include "ui/controls/Timer.h"
 
+#include <cstdint>
+#include <span>
+
 class frmStulDesign : public Form {
     Q_OBJECT
 public:
-    explicit frmStulDesign(Platform& platform);
+    // One banknote button for each of the game's values in Kč, in their order.
+    frmStulDesign(Platform& platform, std::span<const std::int32_t> banknotes);
 
     static constexpr int TahIntervalMs = 800;
     static constexpr int ZmizIntervalMs = 5000;

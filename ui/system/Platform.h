@@ -4,10 +4,10 @@
 #pragma once
 
 #include "ui/access/Announcer.h"
+#include "ui/runtime/Random.h"
 #include "ui/system/Desktop.h"
 #include "ui/system/Forms.h"
 #include "ui/system/MessageBox.h"
-#include "ui/system/Random.h"
 #include "ui/system/Screen.h"
 
 #include <QString>

@@ -1,4 +1,4 @@
-#include "ui/system/Random.h"
+#include "ui/runtime/Random.h"
 
 #include <cassert>
 #include <chrono>

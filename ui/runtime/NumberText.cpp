@@ -1,4 +1,4 @@
-#include "ui/system/NumberText.h"
+#include "ui/runtime/NumberText.h"
 
 #include <algorithm>
 #include <charconv>
