@@ -18,6 +18,7 @@ frmStul::frmStul(Platform& platform_)
         cmdBankovka_MouseDown(Index, Button, Shift, X, Y);
     });
     connect(cmdKonec, &CommandButton::Click, this, &frmStul::cmdKonec_Click);
+    connect(this, &Form::PressRefused, this, &frmStul::StiskPodOknem);
 }
 
 frmStul::~frmStul() = default;
@@ -115,6 +116,13 @@ void frmStul::cmdDost_Click()
     // that it is disabled: the description says why.
     cmdDost->SetAccessibleDescription(MimoTah());
     platform.announcer.WithoutFocusNews([this] { cmdDost->SetEnabled(false); });
+}
+
+// A press that a window opened over the table kept from acting: a player who sees the window knows
+// why, one who hears the table is told.
+void frmStul::StiskPodOknem()
+{
+    platform.announcer.Say(QStringLiteral("Nic se nestalo, je otevřené jiné okno."));
 }
 
 void frmStul::tmrTah_Timer()

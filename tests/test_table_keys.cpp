@@ -3,11 +3,13 @@
 #include "TableFixture.h"
 
 #include "info/frmInfo.h"
+#include "ui/Application.h"
 #include "ui/access/ScreenReaderKeys.h"
 #include "ui/designs/Banknotes.h"
 
 #include <QAccessible>
 #include <QKeyEvent>
+#include <QScopeGuard>
 #include <QTimer>
 
 #include <functional>
@@ -84,7 +86,11 @@ TEST_F(TableKeys, AWholeGameFromTheKeyboardWithEachKeyActingOnlyWhenItsMouseActi
         Digit(1, Qt::NoModifier, repeat > 0);
     ExpectMoney(600, 800);
 
-    Delete();
+    // Enter on the deck draws, once however long it is held.
+    for (const bool repeat : { false, true }) {
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, 36, 0, 0, {}, repeat);
+        QApplication::sendEvent(stul->cmdRub, &enter);
+    }
     EXPECT_EQ(stul->lblBody_JA->Caption(), "17");
     EXPECT_EQ(stul->focusWidget(), stul->cmdDost);
     Digit(7);
@@ -162,7 +168,8 @@ TEST_F(TableKeys, F1PausesTheComputersTurnWhileTheInformationWindowIsOpen)
 }
 
 // A screen reader's Press shows a button down for a moment before it clicks. A key in that moment
-// may open a window: the click comes under it, where no mouse could click, and does nothing.
+// may open a window: the click comes under it, where no mouse could click, and does nothing, which
+// the player hears.
 TEST_F(TableKeys, APressOnItsWayDoesNothingUnderAWindowThatAKeyOpenedMeanwhile)
 {
     Start();
@@ -190,40 +197,86 @@ TEST_F(TableKeys, APressOnItsWayDoesNothingUnderAWindowThatAKeyOpenedMeanwhile)
     race(stul->cmdKonec, [this] { Press(Qt::Key_F1, Qt::NoModifier, 67); });
     EXPECT_EQ(platform.msgBox.Asked().size(), 1);
     EXPECT_TRUE(stul->PlayersTurn() && !stul->tmrTah->Enabled());
+    EXPECT_EQ(said.count("Nic se nestalo, je otevřené jiné okno."), 4);
 }
 
-// A screen reader may take seconds over a key. One it keeps never acts; the others act in order, each
-// where the focus is as it comes; a registry that does not answer lets its key go on.
-TEST_F(TableKeys, AKeyTheScreenReaderKeepsNeverActsHoweverLateItAnswers)
+// A screen reader may take seconds over a key, and its registry may stall. What the player pressed
+// acts in the order pressed, each key where the focus is as it comes; a key the screen reader keeps
+// never; a registry that stalls holds the keys once, for a bound, and is asked again.
+TEST_F(TableKeys, WhatThePlayerPressesActsInTheOrderPressedHoweverLateTheScreenReaderAnswers)
 {
-    Start();
-    QApplication::setActiveWindow(stul);
-    Deal({ K(Desitka, Listy), K(Devitka, Kule) });
-    std::vector<ScreenReaderKeys::Reply> replies;
-    ScreenReaderKeys keys([&](const QKeyEvent&, ScreenReaderKeys::Reply reply) { replies.push_back(reply); });
-    const auto hold = [&](int key, int scanCode) {
-        for (const auto type : { QEvent::KeyPress, QEvent::KeyRelease })
-            keys.Hold(stul, QKeyEvent(type, key, Qt::NoModifier, static_cast<quint32>(scanCode), 0, 0));
+    // Keys as typed ("Del", "Alt+D") and "click" on Dost take the window system's way in; "passed:N",
+    // "kept:N", "failed:N" answer every question about the Nth key typed; "@ms" sets the clock and
+    // runs the bound's timer. Then: the cards held, the stake, whether the player stood, and
+    // whether a press was refused aloud.
+    struct Case {
+        const char* name;
+        const char* steps;
+        int cards;
+        std::int32_t stake;
+        bool stood, refused;
     };
-    using Answer = ScreenReaderKeys::Answer;
-    const auto answer = [&](std::size_t key, Answer a) { replies.at(2 * key)(a), replies.at(2 * key + 1)(a); };
-    hold(Qt::Key_2, 11), hold(Qt::Key_1, 10), hold(Qt::Key_F1, 67), hold(Qt::Key_3, 12);
-    answer(1, Answer::Passed);
-    QCoreApplication::processEvents();
-    ExpectMoney(1000, 0);
-    answer(0, Answer::Kept), answer(3, Answer::Passed), answer(2, Answer::Passed);
-    QTimer closer; // F1 opens the help in an event loop of its own, where the keys after it come
+    const std::vector<Case> cases = {
+        { "a click waits behind a key", "Del click passed:1", 3, 200, true, false },
+        { "a key the screen reader keeps never acts", "Del click kept:1", 2, 200, true, false },
+        { "keys act in the order typed", "7 Del passed:2 passed:1", 2, 200, false, false },
+        { "an access key waits for the keys before it", "7 Alt+D passed:1 passed:2", 1, 200, true, false },
+        { "a click under the window a key opened", "F1 click passed:1", 2, 200, false, true },
+        { "a stalled registry holds the keys up to the bound", "Del click @9999 kept:1", 2, 200, true, false },
+        { "and lets them go at the bound", "Del click @10000 kept:1", 3, 200, true, false },
+        { "once, not for each key, until it answers", "Del @10000 Del passed:1 Del kept:3", 4, 200, false, false },
+        { "keys after an error do not wait", "Del failed:1 Del kept:2", 4, 200, false, false },
+        { "nor overtake a key that does", "7 1 failed:2 Del passed:1", 2, 400, false, false },
+    };
+    ScreenReaderKeys& presses = static_cast<Application*>(qApp)->Presses();
+    const auto restore = qScopeGuard([&presses, listening = presses.listening, ask = presses.ask, now = presses.now] {
+        presses.listening = listening, presses.ask = ask, presses.now = now;
+    });
+    std::vector<std::vector<ScreenReaderKeys::Reply>> asked;
+    qint64 clock = 0;
+    presses.ask = [&](const QKeyEvent&, ScreenReaderKeys::Reply reply) { asked.back().push_back(reply); };
+    presses.now = [&] { return clock; };
+    QTimer closer; // F1 opens the help in an event loop of its own, where the presses after it come
     closer.callOnTimeout([&] {
-        if (auto* info = qobject_cast<frmInfo*>(QApplication::activeModalWidget()); info && !keys.Holding())
-            infoWasOpen = info->Unload();
+        if (auto* info = qobject_cast<frmInfo*>(QApplication::activeModalWidget()); info && !presses.Holding())
+            info->Unload();
     });
     closer.start(0);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return infoWasOpen; }, 60000));
-    ExpectMoney(900, 200);
-    hold(Qt::Key_Delete, 119);
-    answer(4, Answer::Failed);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !keys.Holding(); }, 60000));
-    EXPECT_TRUE(stul->Hra().PocetMychKaret() == 2 && !keys.Asking());
+    for (const Case& c : cases) {
+        delete stul.data();
+        Start();
+        QApplication::setActiveWindow(stul);
+        Deal({ K(Devitka, Listy), K(Sedma, Kule), K(Spodek, Srdce), K(Spodek, Zaludy), K(Svrsek, Listy) });
+        Digit(1);
+        Delete();
+        said.clear(), asked.clear(), clock = 0;
+        presses.listening = [] { return true; };
+        for (const QString& step : QString::fromLatin1(c.steps).split(u' ')) {
+            if (step == "click") {
+                QTest::mouseClick(stul->cmdDost, Qt::LeftButton);
+            } else if (step.startsWith(u'@')) {
+                clock = step.mid(1).toLongLong();
+                presses.Tick();
+            } else if (step.contains(u':')) {
+                using Answer = ScreenReaderKeys::Answer;
+                const Answer answer = step.startsWith("kept") ? Answer::Kept
+                    : step.startsWith("passed")               ? Answer::Passed
+                                                              : Answer::Failed;
+                for (const auto& reply : asked.at(step.section(u':', 1).toUInt() - 1))
+                    reply(answer);
+            } else {
+                asked.emplace_back();
+                const QKeyCombination key = QKeySequence(step)[0];
+                QTest::keyClick(stul->windowHandle(), key.key(), key.keyboardModifiers());
+            }
+        }
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !presses.Holding() && !QApplication::activeModalWidget(); }, 60000));
+        presses.listening = [] { return false; };
+        EXPECT_EQ(stul->Hra().PocetMychKaret(), c.cards) << c.name;
+        EXPECT_EQ(stul->Stake(), c.stake) << c.name;
+        EXPECT_EQ(stul->tmrTah->Enabled(), c.stood) << c.name;
+        EXPECT_EQ(said.contains("Nic se nestalo, je otevřené jiné okno."), c.refused) << c.name;
+    }
 }
 
 // The staking window is the player's own turn: a player who gave back a second-card seven and
