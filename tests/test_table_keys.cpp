@@ -8,6 +8,9 @@
 #include "ui/designs/Banknotes.h"
 
 #include <QAccessible>
+#include <QDBusConnection>
+#include <QDBusServer>
+#include <QDir>
 #include <QKeyEvent>
 #include <QScopeGuard>
 #include <QTimer>
@@ -205,10 +208,10 @@ TEST_F(TableKeys, APressOnItsWayDoesNothingUnderAWindowThatAKeyOpenedMeanwhile)
 // never; a registry that stalls holds the keys once, for a bound, and is asked again.
 TEST_F(TableKeys, WhatThePlayerPressesActsInTheOrderPressedHoweverLateTheScreenReaderAnswers)
 {
-    // Keys as typed ("Del", "Alt+D") and "click" on Dost take the window system's way in; "passed:N",
-    // "kept:N", "failed:N" answer every question about the Nth key typed; "@ms" sets the clock and
-    // runs the bound's timer. Then: the cards held, the stake, whether the player stood, and
-    // whether a press was refused aloud.
+    // Keys as typed ("Del", "Alt+D"), "click" on Dost and "note" on 100 Kč come the window system's
+    // way; "passed:N", "kept:N", "failed:N" answer every question about the Nth key typed; "@ms"
+    // sets the clock and runs the bound's timer. Then: the cards held, the stake, whether the
+    // player stood, whether a press was refused aloud.
     struct Case {
         const char* name;
         const char* steps;
@@ -221,16 +224,18 @@ TEST_F(TableKeys, WhatThePlayerPressesActsInTheOrderPressedHoweverLateTheScreenR
         { "a key the screen reader keeps never acts", "Del click kept:1", 2, 200, true, false },
         { "keys act in the order typed", "7 Del passed:2 passed:1", 2, 200, false, false },
         { "an access key waits for the keys before it", "7 Alt+D passed:1 passed:2", 1, 200, true, false },
-        { "a click under the window a key opened", "F1 click passed:1", 2, 200, false, true },
+        { "a click under the window a key opened", "7 F1 note passed:1 passed:2", 1, 200, false, true },
         { "a stalled registry holds the keys up to the bound", "Del click @9999 kept:1", 2, 200, true, false },
         { "and lets them go at the bound", "Del click @10000 kept:1", 3, 200, true, false },
+        { "for the keys held together", "Del @5000 Del @10000 kept:1 kept:2", 4, 200, false, false },
         { "once, not for each key, until it answers", "Del @10000 Del passed:1 Del kept:3", 4, 200, false, false },
         { "keys after an error do not wait", "Del failed:1 Del kept:2", 4, 200, false, false },
         { "nor overtake a key that does", "7 1 failed:2 Del passed:1", 2, 400, false, false },
     };
     ScreenReaderKeys& presses = static_cast<Application*>(qApp)->Presses();
-    const auto restore = qScopeGuard([&presses, listening = presses.listening, ask = presses.ask, now = presses.now] {
-        presses.listening = listening, presses.ask = ask, presses.now = now;
+    const ScreenReaderKeys::Ask registry = presses.ask;
+    const auto restore = qScopeGuard([&, listening = presses.listening, now = presses.now] {
+        presses.listening = listening, presses.ask = registry, presses.now = now;
     });
     std::vector<std::vector<ScreenReaderKeys::Reply>> asked;
     qint64 clock = 0;
@@ -252,8 +257,9 @@ TEST_F(TableKeys, WhatThePlayerPressesActsInTheOrderPressedHoweverLateTheScreenR
         said.clear(), asked.clear(), clock = 0;
         presses.listening = [] { return true; };
         for (const QString& step : QString::fromLatin1(c.steps).split(u' ')) {
-            if (step == "click") {
-                QTest::mouseClick(stul->cmdDost, Qt::LeftButton);
+            if (step == "click" || step == "note") {
+                QTest::mouseClick(
+                    step == "click" ? static_cast<QWidget*>(stul->cmdDost) : &stul->cmdBankovka(0), Qt::LeftButton);
             } else if (step.startsWith(u'@')) {
                 clock = step.mid(1).toLongLong();
                 presses.Tick();
@@ -276,7 +282,15 @@ TEST_F(TableKeys, WhatThePlayerPressesActsInTheOrderPressedHoweverLateTheScreenR
         EXPECT_EQ(stul->Stake(), c.stake) << c.name;
         EXPECT_EQ(stul->tmrTah->Enabled(), c.stood) << c.name;
         EXPECT_EQ(said.contains("Nic se nestalo, je otevřené jiné okno."), c.refused) << c.name;
+        EXPECT_TRUE(presses.Answering()) << c.name;
     }
+    // The registry's error is no answer: one that has nothing to tell about keys errs.
+    QDBusServer bus(QStringLiteral("unix:tmpdir=") + QDir::tempPath());
+    ASSERT_TRUE(QDBusConnection::connectToPeer(bus.address(), QStringLiteral("a11y")).isConnected());
+    presses.ask = registry, presses.listening = [] { return true; };
+    QTest::keyClick(stul->windowHandle(), Qt::Key_Shift);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !presses.Answering(); }, 60000));
+    QDBusConnection::disconnectFromPeer(QStringLiteral("a11y"));
 }
 
 // The staking window is the player's own turn: a player who gave back a second-card seven and
