@@ -141,6 +141,7 @@ void ScreenReaderKeys::hold(QObject* receiver, const QInputEvent& event, bool as
 
 void ScreenReaderKeys::answered(std::uint64_t number, Answer answer)
 {
+    // Also an answer about a key gone on already tells whether the registry answers.
     stalled_ = answer == Answer::Failed;
     if (number < first_ || number - first_ >= waiting_.size() || waiting_[number - first_].answered)
         return;
@@ -165,10 +166,10 @@ void ScreenReaderKeys::Tick()
 {
     const qint64 left = silentSince_ + AnswerWithinMs - now();
     bool waited = false;
-    for (Waiting& key : waiting_)
-        if (!key.answered) {
+    for (Waiting& held : waiting_)
+        if (!held.answered) {
             waited = true;
-            key.answered = left <= 0;
+            held.answered = left <= 0;
         }
     if (!waited)
         return;
@@ -201,9 +202,8 @@ void ScreenReaderKeys::deliverSoon()
             // A click goes where it was made. A key reaches the program as if typed now: the control
             // with the focus takes it.
             QObject* target = held.receiver;
-            if (QWidget* focus
-                = QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
-                focus && !held.event->isPointerEvent())
+            QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
+            if (focus && !held.event->isPointerEvent())
                 target = focus;
             if (target)
                 QCoreApplication::sendEvent(target, held.event.get());

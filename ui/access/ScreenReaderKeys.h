@@ -43,12 +43,11 @@ public:
     std::function<qint64()> now;
 
     // Takes an event as the window system sent it, while a screen reader may listen, to hand on
-    // once nothing pressed before it is on its way:
-    // a key, once the screen reader lets it go (an access key is not asked about, it only waits),
-    // and a click while keys are held. The shortcut check of a key is answered here: the
-    // toolkit would press a button on its access key at once, ahead of the keys typed before it.
-    // Returns whether it took the event. What it hands on is no longer the window system's own,
-    // and nothing takes it twice.
+    // once nothing pressed before it is on its way: a key once the screen reader lets it go (an
+    // access key is not asked about, it only waits), a click made while keys are held. The key's
+    // shortcut check is answered here, for the toolkit would press a button on its access key at
+    // once, ahead of the keys typed before it. Returns whether it took the event. What it hands on
+    // is no longer the window system's own, and nothing takes it twice.
     bool Take(QObject* receiver, QEvent& event);
     // Whether something pressed is still on its way.
     bool Holding() const { return !waiting_.empty(); }
