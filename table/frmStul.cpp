@@ -20,6 +20,7 @@ frmStul::frmStul(Platform& platform_)
         cmdBankovka_MouseDown(Index, Button, Shift, X, Y);
     });
     connect(cmdKonec, &CommandButton::Click, this, &frmStul::cmdKonec_Click);
+    connect(this, &Form::PressRefused, this, &frmStul::StiskPodOknem);
 }
 
 frmStul::~frmStul() = default;
@@ -123,6 +124,13 @@ void frmStul::cmdDost_Click()
     cmdDost->SetAccessibleDescription(MimoTah());
     platform.announcer.WithoutFocusNews([this] { cmdDost->SetEnabled(false); });
     ObnovStav();
+}
+
+// A press that a window opened over the table kept from acting: a player who sees the window knows
+// why, one who hears the table is told.
+void frmStul::StiskPodOknem()
+{
+    platform.announcer.Say(QStringLiteral("Nic se nestalo, je otevřené jiné okno."));
 }
 
 void frmStul::tmrTah_Timer()

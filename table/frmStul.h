@@ -36,6 +36,7 @@ private:
     void cmdDost_Click();
     void tmrTah_Timer();
     void tmrZmiz_Timer();
+    void StiskPodOknem();
 
     // Betting, banknotes and purse
     void cmdBankovka_MouseDown(std::int16_t Index, std::int16_t Button, std::int16_t Shift, float X, float Y);

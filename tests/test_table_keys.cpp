@@ -4,13 +4,18 @@
 
 #include "history/Banknotes.h"
 #include "info/frmInfo.h"
+#include "ui/Application.h"
 #include "ui/access/ScreenReaderKeys.h"
 
 #include <QAccessible>
+#include <QDBusConnection>
+#include <QDBusServer>
+#include <QDir>
 #include <QKeyEvent>
 #include <QTimer>
 
 #include <functional>
+#include <tuple>
 
 class TableKeys : public TableTest {
 protected:
@@ -84,7 +89,9 @@ TEST_F(TableKeys, AWholeGameFromTheKeyboardWithEachKeyActingOnlyWhenItsMouseActi
         Digit(1, Qt::NoModifier, repeat > 0);
     ExpectMoney(600, 800);
 
-    Delete();
+    // Enter on the deck draws, once however long it is held.
+    for (const bool repeat : { false, true })
+        QTest::simulateEvent(stul->cmdRub, true, Qt::Key_Return, Qt::NoModifier, {}, repeat);
     EXPECT_EQ(stul->lblBody_JA->Caption(), "17");
     EXPECT_EQ(stul->focusWidget(), stul->cmdDost);
     Digit(7);
@@ -162,7 +169,8 @@ TEST_F(TableKeys, F1PausesTheComputersTurnWhileTheInformationWindowIsOpen)
 }
 
 // A screen reader's Press shows a button down for a moment before it clicks. A key in that moment
-// may open a window: the click comes under it, where no mouse could click, and does nothing.
+// may open a window: the click comes under it, where no mouse could click, and does nothing, which
+// the player hears.
 TEST_F(TableKeys, APressOnItsWayDoesNothingUnderAWindowThatAKeyOpenedMeanwhile)
 {
     Start();
@@ -190,40 +198,74 @@ TEST_F(TableKeys, APressOnItsWayDoesNothingUnderAWindowThatAKeyOpenedMeanwhile)
     race(stul->cmdKonec, [this] { Press(Qt::Key_F1, Qt::NoModifier, 67); });
     EXPECT_EQ(platform.msgBox.Asked().size(), 1);
     EXPECT_TRUE(stul->PlayersTurn() && !stul->tmrTah->Enabled());
+    EXPECT_EQ(said.count("Nic se nestalo, je otevřené jiné okno."), 4);
 }
 
-// A screen reader may take seconds over a key. One it keeps never acts; the others act in order, each
-// where the focus is as it comes; a registry that does not answer lets its key go on.
-TEST_F(TableKeys, AKeyTheScreenReaderKeepsNeverActsHoweverLateItAnswers)
+// A screen reader may take seconds over a key, and its registry may stall. What the player pressed
+// acts in the order pressed, each key where the focus is as it comes; a key the screen reader keeps
+// never; a registry that stalls holds the keys once, for a bound, and is asked again.
+TEST_F(TableKeys, WhatThePlayerPressesActsInTheOrderPressedHoweverLateTheScreenReaderAnswers)
 {
-    Start();
-    QApplication::setActiveWindow(stul);
-    Deal({ K(Desitka, Listy), K(Devitka, Kule) });
-    std::vector<ScreenReaderKeys::Reply> replies;
-    ScreenReaderKeys keys([&](const QKeyEvent&, ScreenReaderKeys::Reply reply) { replies.push_back(reply); });
-    const auto hold = [&](int key, int scanCode) {
-        for (const auto type : { QEvent::KeyPress, QEvent::KeyRelease })
-            keys.Hold(stul, QKeyEvent(type, key, Qt::NoModifier, static_cast<quint32>(scanCode), 0, 0));
+    // Keys as typed ("Del", "Alt+D") and a "click" on Dost come the window system's way; "passed:N",
+    // "kept:N", "failed:N" answer every question about the Nth key typed; "@ms" sets the clock and
+    // runs the bound's timer. Then: the cards held, the stake, whether the player stood.
+    const std::vector<std::tuple<const char*, const char*, int, std::int32_t, bool>> cases = {
+        { "a click waits behind a key", "Del click passed:1", 3, 200, true },
+        { "a key the screen reader keeps never acts", "Del click kept:1", 2, 200, true },
+        { "keys act in the order typed", "7 Del passed:2 passed:1", 2, 200, false },
+        { "an access key waits for the keys before it", "7 Alt+D passed:1 passed:2", 1, 200, true },
+        { "a stalled registry holds the keys up to the bound", "Del click @9999 kept:1", 2, 200, true },
+        { "and lets them go at the bound", "Del click @10000 kept:1", 3, 200, true },
+        { "for the keys held together", "Del @5000 Del @10000 kept:1 kept:2", 4, 200, false },
+        { "once, not for each key, until it answers", "Del @10000 Del passed:1 Del kept:3", 4, 200, false },
+        { "keys after an error do not wait", "Del failed:1 Del kept:2", 4, 200, false },
+        { "nor overtake a key that does", "7 1 failed:2 Del passed:1", 2, 400, false },
     };
-    using Answer = ScreenReaderKeys::Answer;
-    const auto answer = [&](std::size_t key, Answer a) { replies.at(2 * key)(a), replies.at(2 * key + 1)(a); };
-    hold(Qt::Key_2, 11), hold(Qt::Key_1, 10), hold(Qt::Key_F1, 67), hold(Qt::Key_3, 12);
-    answer(1, Answer::Passed);
-    QCoreApplication::processEvents();
-    ExpectMoney(1000, 0);
-    answer(0, Answer::Kept), answer(3, Answer::Passed), answer(2, Answer::Passed);
-    QTimer closer; // F1 opens the help in an event loop of its own, where the keys after it come
-    closer.callOnTimeout([&] {
-        if (auto* info = qobject_cast<frmInfo*>(QApplication::activeModalWidget()); info && !keys.Holding())
-            infoWasOpen = info->Unload();
-    });
-    closer.start(0);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return infoWasOpen; }, 60000));
-    ExpectMoney(900, 200);
-    hold(Qt::Key_Delete, 119);
-    answer(4, Answer::Failed);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !keys.Holding(); }, 60000));
-    EXPECT_TRUE(stul->Hra().PocetMychKaret() == 2 && !keys.Asking());
+    ScreenReaderKeys& presses = static_cast<Application*>(qApp)->Presses();
+    const auto [listening, registry, now] = std::tuple(presses.listening, presses.ask, presses.now);
+    std::vector<std::vector<ScreenReaderKeys::Reply>> asked;
+    qint64 clock = 0;
+    presses.ask = [&](const QKeyEvent&, ScreenReaderKeys::Reply reply) { asked.back().push_back(reply); };
+    presses.now = [&] { return clock; };
+    for (const auto& [name, steps, cards, stake, stood] : cases) {
+        delete stul.data();
+        Start();
+        QApplication::setActiveWindow(stul);
+        Deal({ K(Devitka, Listy), K(Sedma, Kule), K(Spodek, Srdce), K(Spodek, Zaludy), K(Svrsek, Listy) });
+        Digit(1);
+        Delete();
+        asked.clear(), clock = 0;
+        presses.listening = [] { return true; };
+        for (const QString& step : QString::fromLatin1(steps).split(u' ')) {
+            if (step == "click") {
+                QTest::mouseClick(stul->cmdDost, Qt::LeftButton);
+            } else if (step.startsWith(u'@')) {
+                clock = step.mid(1).toLongLong();
+                presses.Tick();
+            } else if (step.contains(u':')) { // the answers in the order of ScreenReaderKeys::Answer
+                const auto answer = QStringList { "kept", "passed", "failed" }.indexOf(step.section(u':', 0, 0));
+                for (const auto& reply : asked.at(step.section(u':', 1).toUInt() - 1))
+                    reply(static_cast<ScreenReaderKeys::Answer>(answer));
+            } else {
+                asked.emplace_back();
+                const QKeyCombination key = QKeySequence(step)[0];
+                QTest::keyClick(stul->windowHandle(), key.key(), key.keyboardModifiers());
+            }
+        }
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !presses.Holding(); }, 60000));
+        presses.listening = listening;
+        EXPECT_TRUE(stul->Hra().PocetMychKaret() == cards && stul->Stake() == stake && stul->tmrTah->Enabled() == stood
+            && presses.Answering())
+            << name;
+    }
+    // The registry's error is no answer: one that has nothing to tell about keys errs.
+    QDBusServer bus(QStringLiteral("unix:tmpdir=") + QDir::tempPath());
+    EXPECT_TRUE(QDBusConnection::connectToPeer(bus.address(), QStringLiteral("a11y")).isConnected());
+    presses.ask = registry, presses.listening = [] { return true; };
+    QTest::keyClick(stul->windowHandle(), Qt::Key_Shift);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !presses.Answering(); }, 60000));
+    QDBusConnection::disconnectFromPeer(QStringLiteral("a11y"));
+    presses.listening = listening, presses.now = now;
 }
 
 // The staking window is the player's own turn: a player who gave back a second-card seven and

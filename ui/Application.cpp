@@ -6,15 +6,12 @@
 #include "ui/pictures/Pictures.h"
 #include "ui/system/Signals.h"
 
-#include <QAbstractButton>
 #include <QAccessible>
 #include <QFont>
 #include <QKeyEvent>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QPointer>
-
-#include <algorithm>
 
 namespace {
 // A window of ours that another program destroyed. A window shown modally goes as if closed; any
@@ -82,39 +79,15 @@ QString Application::CommandText(int argc, char** argv)
     return words.join(u' ');
 }
 
-namespace {
-// A button's underlined letter with Alt in the active window: the window's own key. The toolkit
-// never tells the screen reader of one, and neither does the game: it only waits for the keys
-// typed before it.
-bool isAccessKey(const QKeyEvent& key)
-{
-    const QWidget* window = QApplication::activeWindow();
-    if (key.type() != QEvent::KeyPress || !window)
-        return false;
-    const QKeySequence typed(key.keyCombination());
-    const QList<QAbstractButton*> buttons = window->findChildren<QAbstractButton*>();
-    return std::any_of(
-        buttons.begin(), buttons.end(), [&](const QAbstractButton* b) { return b->shortcut() == typed; });
-}
-} // namespace
-
 bool Application::notify(QObject* receiver, QEvent* event)
 {
     const QEvent::Type type = event->type();
     // Taken as the window system sends it, before the accessibility bridge sees it at the window,
-    // which would not wait long enough. An access key too waits, as a key press: the toolkit
-    // would press its button at once, ahead of the keys typed before it.
-    if ((type == QEvent::KeyPress || type == QEvent::KeyRelease || type == QEvent::ShortcutOverride)
-        && event->spontaneous() && QAccessible::isActive() && screenReaderKeys_.Asking()) {
-        if (type == QEvent::ShortcutOverride) {
-            event->accept();
-            return true;
-        }
-        const auto* key = static_cast<QKeyEvent*>(event);
+    // which would not wait long enough for the screen reader's answer about a key.
+    if (event->spontaneous() && screenReaderKeys_.Take(receiver, *event)) {
         // Also a key the screen reader keeps is one the player pressed: it begins another gesture.
         if (auto* form = qobject_cast<Form*>(QApplication::activeWindow()); form && type == QEvent::KeyPress)
-            form->KeyHeldAt(static_cast<qint64>(key->timestamp()));
-        screenReaderKeys_.Hold(receiver, *key, !isAccessKey(*key));
+            form->KeyHeldAt(static_cast<qint64>(static_cast<QKeyEvent*>(event)->timestamp()));
         return true;
     }
     if (type == QEvent::KeyPress && receiver->isWidgetType()) {

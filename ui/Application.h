@@ -21,6 +21,9 @@ public:
     // Every loaded window goes without its unload handler, which ends the run.
     static void DiscardAllForms();
 
+    // What the player presses, on its way while a screen reader decides on the keys.
+    ScreenReaderKeys& Presses() { return screenReaderKeys_; }
+
 private:
     QTranslator qtTranslator_;
     QtTexts qtTexts_;

@@ -1,13 +1,16 @@
 #include "ui/access/ScreenReaderKeys.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
-#include <QDateTime>
 
+#include <algorithm>
+#include <chrono>
 #include <utility>
 
 namespace {
@@ -28,8 +31,10 @@ std::int32_t modifiersOf(const QKeyEvent& key)
 }
 
 // Asks the registry as the toolkit's bridge does, on the bridge's own connection, with an event
-// laid out as the bridge lays it out. A key that types nothing is named by the screen reader
-// itself, from its key symbol.
+// laid out as the bridge lays it out and stamped with the key's own time, as the window system
+// stamped it. A key that types nothing is named by the screen reader itself, from its key symbol.
+// The answer is awaited well past the keys' bound: once a stalled registry goes on, its answer
+// about a key held before the stall tells that it answers again.
 void askRegistry(const QKeyEvent& key, const ScreenReaderKeys::Reply& reply)
 {
     QDBusConnection bus(QStringLiteral("a11y"));
@@ -38,18 +43,19 @@ void askRegistry(const QKeyEvent& key, const ScreenReaderKeys::Reply& reply)
         reply(ScreenReaderKeys::Answer::Passed);
         return;
     }
+    constexpr int callWithinMs = 6 * ScreenReaderKeys::AnswerWithinMs;
     const QString text = !key.text().isEmpty() && key.text().at(0).isPrint() ? key.text() : QString();
     QDBusArgument event;
     event.beginStructure();
     event << static_cast<quint32>(key.type() == QEvent::KeyPress ? 0 : 1) << static_cast<qint32>(key.nativeVirtualKey())
-          << static_cast<qint32>(key.nativeScanCode()) << modifiersOf(key)
-          << static_cast<qint32>(QDateTime::currentMSecsSinceEpoch()) << text << !text.isEmpty();
+          << static_cast<qint32>(key.nativeScanCode()) << modifiersOf(key) << static_cast<qint32>(key.timestamp())
+          << text << !text.isEmpty();
     event.endStructure();
     QDBusMessage call = QDBusMessage::createMethodCall(QStringLiteral("org.a11y.atspi.Registry"),
         QStringLiteral("/org/a11y/atspi/registry/deviceeventcontroller"),
         QStringLiteral("org.a11y.atspi.DeviceEventController"), QStringLiteral("NotifyListenersSync"));
     call << QVariant::fromValue(event);
-    auto* answer = new QDBusPendingCallWatcher(bus.asyncCall(call, ScreenReaderKeys::AnswerWithinMs), qApp);
+    auto* answer = new QDBusPendingCallWatcher(bus.asyncCall(call, callWithinMs), qApp);
     QObject::connect(answer, &QDBusPendingCallWatcher::finished, answer, [reply](QDBusPendingCallWatcher* call) {
         const QDBusPendingReply<bool> kept = *call;
         call->deleteLater();
@@ -59,46 +65,125 @@ void askRegistry(const QKeyEvent& key, const ScreenReaderKeys::Reply& reply)
             reply(kept.value() ? ScreenReaderKeys::Answer::Kept : ScreenReaderKeys::Answer::Passed);
     });
 }
+
+// A button's underlined letter with Alt in the active window: the window's own key. The toolkit
+// never tells the screen reader of one, and neither does the game: it only waits for the keys
+// typed before it.
+bool isAccessKey(const QKeyEvent& key)
+{
+    const QWidget* window = QApplication::activeWindow();
+    if (key.type() != QEvent::KeyPress || !window)
+        return false;
+    const QKeySequence typed(key.keyCombination());
+    const QList<QAbstractButton*> buttons = window->findChildren<QAbstractButton*>();
+    return std::any_of(
+        buttons.begin(), buttons.end(), [&](const QAbstractButton* b) { return b->shortcut() == typed; });
+}
+
+qint64 steadyMs()
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
 } // namespace
 
 ScreenReaderKeys::ScreenReaderKeys()
-    : ScreenReaderKeys(askRegistry)
+    : listening(QAccessible::isActive)
+    , ask(askRegistry)
+    , now(steadyMs)
 {
+    bound_.setSingleShot(true);
+    connect(&bound_, &QTimer::timeout, this, &ScreenReaderKeys::Tick);
 }
 
-ScreenReaderKeys::ScreenReaderKeys(Ask ask)
-    : ask_(std::move(ask))
+bool ScreenReaderKeys::Take(QObject* receiver, QEvent& event)
 {
+    if (!listening())
+        return false;
+    switch (event.type()) {
+    case QEvent::ShortcutOverride:
+        // Not a shortcut now: the key comes as a key press, which waits.
+        event.accept();
+        return true;
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease: {
+        const auto& key = static_cast<const QKeyEvent&>(event);
+        hold(receiver, key, !isAccessKey(key));
+        return true;
+    }
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+        if (!Holding() || !receiver->isWidgetType())
+            return false;
+        hold(receiver, static_cast<const QInputEvent&>(event), false);
+        return true;
+    default: return false;
+    }
 }
 
-ScreenReaderKeys::~ScreenReaderKeys() = default;
-
-void ScreenReaderKeys::Hold(QObject* receiver, const QKeyEvent& key, bool ask)
+void ScreenReaderKeys::hold(QObject* receiver, const QInputEvent& event, bool asked)
 {
     const std::uint64_t number = first_ + waiting_.size();
-    waiting_.push_back({ receiver, std::unique_ptr<QKeyEvent>(key.clone()), broken_ || !ask });
-    if (broken_ || !ask) {
-        deliverSoon();
-        return;
-    }
-    ask_(key, [this, alive = std::weak_ptr<bool>(alive_), number](Answer answer) {
-        if (!alive.expired())
-            answered(number, answer);
-    });
+    const bool waits = asked && !stalled_;
+    waiting_.push_back({ receiver, std::unique_ptr<QInputEvent>(event.clone()), !waits });
+    // The keys held together wait for one bound, which the first of them starts.
+    if (waits && !bound_.isActive())
+        waitFromNow();
+    // Asked also while the registry gives no answer: the answer tells that it gives them again.
+    if (asked)
+        ask(static_cast<const QKeyEvent&>(event), [this, alive = std::weak_ptr<bool>(alive_), number](Answer answer) {
+            if (!alive.expired())
+                answered(number, answer);
+        });
+    deliverSoon();
 }
 
 void ScreenReaderKeys::answered(std::uint64_t number, Answer answer)
 {
+    // Also an answer about a key gone on already tells whether the registry answers.
+    stalled_ = answer == Answer::Failed;
     if (number < first_ || number - first_ >= waiting_.size() || waiting_[number - first_].answered)
         return;
     waiting_[number - first_].answered = true;
     waiting_[number - first_].kept = answer == Answer::Kept;
-    broken_ = answer == Answer::Failed;
+    if (!stalled_)
+        waitFromNow();
     deliverSoon();
 }
 
-// One key at a time, from the event loop: a key that opens a window shows it in an event loop of
-// its own, and the keys typed after it go to that window, as they would have without the wait.
+// The registry answers: the keys still waiting have the whole bound from now.
+void ScreenReaderKeys::waitFromNow()
+{
+    silentSince_ = now();
+    if (std::any_of(waiting_.begin(), waiting_.end(), [](const Waiting& w) { return !w.answered; }))
+        bound_.start(AnswerWithinMs);
+    else
+        bound_.stop();
+}
+
+void ScreenReaderKeys::Tick()
+{
+    const qint64 left = silentSince_ + AnswerWithinMs - now();
+    bool waited = false;
+    for (Waiting& held : waiting_)
+        if (!held.answered) {
+            waited = true;
+            held.answered = left <= 0;
+        }
+    if (!waited)
+        return;
+    if (left > 0) {
+        bound_.start(static_cast<int>(left));
+        return;
+    }
+    stalled_ = true;
+    bound_.stop();
+    deliverSoon();
+}
+
+// One event at a time, from the event loop: a key that opens a window shows it in an event loop of
+// its own, and what was pressed after it goes to that window, as it would have without the wait.
 void ScreenReaderKeys::deliverSoon()
 {
     if (delivering_ || waiting_.empty() || !waiting_.front().answered)
@@ -108,20 +193,20 @@ void ScreenReaderKeys::deliverSoon()
         this,
         [this] {
             delivering_ = false;
-            Waiting key = std::move(waiting_.front());
+            Waiting held = std::move(waiting_.front());
             waiting_.pop_front();
             ++first_;
             deliverSoon();
-            if (key.kept)
+            if (held.kept)
                 return;
-            // The key reaches the program now, as if typed now: the control with the focus takes it.
-            QObject* target = QApplication::focusWidget();
-            if (!target)
-                target = QApplication::activeWindow();
-            if (!target)
-                target = key.receiver;
+            // A click goes where it was made. A key reaches the program as if typed now: the control
+            // with the focus takes it.
+            QObject* target = held.receiver;
+            QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
+            if (focus && !held.event->isPointerEvent())
+                target = focus;
             if (target)
-                QCoreApplication::sendEvent(target, key.key.get());
+                QCoreApplication::sendEvent(target, held.event.get());
         },
         Qt::QueuedConnection);
 }

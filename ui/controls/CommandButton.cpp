@@ -15,7 +15,7 @@ CommandButton::CommandButton(QWidget* parent)
     // clicks, not as it goes down: a press shows the button down for a moment first, and a key
     // in that moment may open a window, under which nothing may act.
     connect(this, &QPushButton::clicked, this, [this] {
-        if (CanAct(*this))
+        if (ActsNow(*this))
             emit Click();
     });
 }

@@ -31,6 +31,16 @@ bool CanAct(const QWidget& control)
     return !modal || !handle || modal == handle || modal->isAncestorOf(handle, QWindow::IncludeTransients);
 }
 
+bool ActsNow(const QWidget& control)
+{
+    if (CanAct(control))
+        return true;
+    // A window that is gone or hidden is not told: the player has left it.
+    if (auto* form = qobject_cast<Form*>(control.window()); form && form->isVisible() && form->IsLoaded())
+        emit form->PressRefused();
+    return false;
+}
+
 Form::Form(Platform& platform_)
     : Control<QWidget>(nullptr)
     , platform(platform_)

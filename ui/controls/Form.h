@@ -18,8 +18,12 @@ class QKeyEvent;
 
 // Whether the player could reach the control now: its window is loaded, on the screen and under
 // no modal window. The toolkit keeps the mouse and the keys from any other window, but lets an
-// assistive tool's action through; the controls ask this before they act on one.
+// assistive tool's action through, and a click that waited behind keys comes after a window they
+// opened; the controls ask this before they act on a press.
 bool CanAct(const QWidget& control);
+// CanAct, for a press about to act. A press that a window opened over the control's own keeps from
+// acting is told to that window: a player who does not see the screen hears that it did nothing.
+bool ActsNow(const QWidget& control);
 
 class Form : public Control<QWidget>, public Forms::Member, public Timer::Window {
     Q_OBJECT
@@ -92,6 +96,8 @@ public:
         lastKeyAt_ = std::max(lastKeyAt_, at);
         heldAt_ = std::max(heldAt_, at);
     }
+    // Now on the platform's clock, which the presses on the window's controls are timed by.
+    qint64 NowMs() const { return platform.clock.Ms(); }
     // Whether the last key pressed is the screen reader's, kept for a command of its own or still
     // being decided on: only then may a click or a press be the screen reader's doing.
     bool ScreenReaderHasTheKey() const { return heldAt_ > reachedAt_; }
@@ -106,6 +112,8 @@ signals:
     void Gone();
     // The window's first frame has been drawn, all of it.
     void OnScreen();
+    // A press on one of its controls did nothing: a window opened over this one.
+    void PressRefused();
 
 protected:
     virtual void Form_Load() { }

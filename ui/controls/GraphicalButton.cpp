@@ -8,8 +8,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include <chrono>
-
 GraphicalButton::GraphicalButton(QWidget* parent)
     : Control<QAbstractButton>(parent)
 {
@@ -17,7 +15,7 @@ GraphicalButton::GraphicalButton(QWidget* parent)
     setCursor(Qt::PointingHandCursor);
     // Judged as it clicks: a window opened since the button went down keeps it from acting.
     connect(this, &QAbstractButton::clicked, this, [this] {
-        if (CanAct(*this))
+        if (ActsNow(*this))
             emit Click();
     });
 }
@@ -55,13 +53,11 @@ void GraphicalButton::paintEvent(QPaintEvent*)
     }
 }
 
-namespace {
-qint64 steadyMs()
+qint64 GraphicalButton::nowMs() const
 {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
-        .count();
+    const auto* form = qobject_cast<const Form*>(window());
+    return form ? form->NowMs() : 0;
 }
-} // namespace
 
 qint64 GraphicalButton::lastKeyAt() const
 {
@@ -80,8 +76,10 @@ bool GraphicalButton::screenReaderAtWork() const
 void GraphicalButton::mousePressEvent(QMouseEvent* event)
 {
     const MouseDownArgs a = MouseDownOf(*event);
-    pressIgnored_ = !clicks_.Pressed(
-        a.Button, static_cast<qint64>(event->timestamp()), event->position(), size(), lastKeyAt(), steadyMs());
+    // A press held behind keys comes after what they did, which may have opened a window.
+    pressIgnored_ = !clicks_.Pressed(a.Button, static_cast<qint64>(event->timestamp()), event->position(), size(),
+                        lastKeyAt(), nowMs())
+        || !ActsNow(*this);
     if (!pressIgnored_) {
         emit MouseDown(a.Button, a.Shift, a.X, a.Y);
         QAbstractButton::mousePressEvent(event);
@@ -92,7 +90,7 @@ void GraphicalButton::mousePressEvent(QMouseEvent* event)
 void GraphicalButton::mouseReleaseEvent(QMouseEvent* event)
 {
     clicks_.Released(
-        MouseButtonCode(event->button()), static_cast<qint64>(event->timestamp()), steadyMs(), screenReaderAtWork());
+        MouseButtonCode(event->button()), static_cast<qint64>(event->timestamp()), nowMs(), screenReaderAtWork());
     if (pressIgnored_)
         event->accept();
     else
@@ -101,7 +99,7 @@ void GraphicalButton::mouseReleaseEvent(QMouseEvent* event)
 
 void GraphicalButton::PressWith(std::int16_t Button)
 {
-    if (!isEnabled() || !CanAct(*this) || !clicks_.Acted(Button, steadyMs(), lastKeyAt(), screenReaderAtWork()))
+    if (!isEnabled() || !ActsNow(*this) || !clicks_.Acted(Button, nowMs(), lastKeyAt(), screenReaderAtWork()))
         return;
     emit MouseDown(Button, 0, 0, 0);
     if (Button == MouseButton::Left)

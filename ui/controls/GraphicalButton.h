@@ -41,6 +41,8 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
+    // Now on its window's clock.
+    qint64 nowMs() const;
     // When its window last had a key pressed: a key pressed after a click begins another gesture.
     qint64 lastKeyAt() const;
     bool screenReaderAtWork() const;

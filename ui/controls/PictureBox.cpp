@@ -1,5 +1,7 @@
 #include "ui/controls/PictureBox.h"
 
+#include "ui/controls/Form.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -41,7 +43,7 @@ void PictureBox::mousePressEvent(QMouseEvent* event)
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (IsClick(*this, *event))
+    if (IsClick(*this, *event) && ActsNow(*this))
         emit Click();
     event->accept();
 }
