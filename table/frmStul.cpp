@@ -130,7 +130,7 @@ void frmStul::cmdDost_Click()
 // why, one who hears the table is told.
 void frmStul::StiskPodOknem()
 {
-    platform.announcer.Say(QStringLiteral("Nic se nestalo, je otevřené jiné okno."));
+    platform.announcer.Say(Hlaseni::PodOknem());
 }
 
 void frmStul::tmrTah_Timer()

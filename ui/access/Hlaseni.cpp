@@ -174,6 +174,11 @@ QString NemateVsazeno(std::int32_t bankovka)
     return QStringLiteral("%1 nemáte vsazeno.").arg(Korun(bankovka));
 }
 
+QString PodOknem()
+{
+    return QStringLiteral("Nic se nestalo, je otevřené jiné okno.");
+}
+
 QString Souhrn(std::int32_t hry, std::int32_t vyhry, std::int32_t prohry, std::int32_t zacatek, std::int32_t nejvice,
     std::int32_t nejmene, std::int32_t naposledy)
 {

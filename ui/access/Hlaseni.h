@@ -56,6 +56,8 @@ QString SazetJenSJednou();
 QString NaToNemate(std::int32_t bankovka, std::int32_t penezenka);
 QString NesloByVyplatit(std::int32_t bankovka);
 QString NemateVsazeno(std::int32_t bankovka);
+// A press kept from acting by a window opened over the table: one who sees the window knows why.
+QString PodOknem();
 
 // The chart, which a screen reader cannot see.
 QString Souhrn(std::int32_t hry, std::int32_t vyhry, std::int32_t prohry, std::int32_t zacatek, std::int32_t nejvice,

@@ -4,8 +4,8 @@
 #pragma once
 
 #include "ui/access/Announcer.h"
+#include "ui/runtime/Clock.h"
 #include "ui/runtime/Random.h"
-#include "ui/system/Clock.h"
 #include "ui/system/Desktop.h"
 #include "ui/system/Forms.h"
 #include "ui/system/MessageBox.h"

@@ -1,4 +1,4 @@
-#include "ui/system/Clock.h"
+#include "ui/runtime/Clock.h"
 
 #include <chrono>
 
