@@ -87,7 +87,7 @@ void frmStul::cmdRub_Click()
         Hra().Snimam_JA();
         OhlasKartu_JA();
     } else {
-        platform.announcer.Say(Hlaseni::NejprveSazejte());
+        platform.announcer.Say(Hlaseni::NejprveSazejte);
     }
     if (Hra().PocetMychKaret() == 2) {
         cmdDost->SetEnabled(true);
@@ -107,7 +107,7 @@ void frmStul::picKarta_Click(std::int16_t)
     if (Hra().PocetMychKaret() < drzel)
         OhlasVracenouSedmu_JA();
     else
-        platform.announcer.Say(Hlaseni::NeniSedma());
+        platform.announcer.Say(Hlaseni::NeniSedma);
     ObnovStav();
 }
 
@@ -130,7 +130,7 @@ void frmStul::cmdDost_Click()
 // why, one who hears the table is told.
 void frmStul::StiskPodOknem()
 {
-    platform.announcer.Say(Hlaseni::PodOknem());
+    platform.announcer.Say(Hlaseni::PodOknem);
 }
 
 void frmStul::tmrTah_Timer()

@@ -93,7 +93,7 @@ void frmStul::ObnovStav()
 
 QString frmStul::MimoTah() const
 {
-    return picRevolver->Visible() ? Hlaseni::NematePenize()
-        : tmrTah->Enabled()       ? Hlaseni::HrajePocitac()
-                                  : Hlaseni::NejprveRozdejte();
+    return picRevolver->Visible() ? Hlaseni::NematePenize
+        : tmrTah->Enabled()       ? Hlaseni::HrajePocitac
+                                  : Hlaseni::NejprveRozdejte;
 }

@@ -18,11 +18,11 @@ void frmStul::Form_KeyDown(std::int16_t KeyCode, std::int16_t Shift)
     }
     // The buttons' own shortcuts reach this only while the button is disabled.
     if (Shift == ShiftMask::Alt && KeyCode == 'R' && !cmdRozdej->Enabled()) {
-        platform.announcer.Say(HracNaTahu ? Hlaseni::HraBezi() : MimoTah());
+        platform.announcer.Say(HracNaTahu ? Hlaseni::HraBezi : MimoTah());
         return;
     }
     if (Shift == ShiftMask::Alt && KeyCode == 'D' && !cmdDost->Enabled()) {
-        platform.announcer.Say(HracNaTahu ? Hlaseni::StatAzSeDvema() : MimoTah());
+        platform.announcer.Say(HracNaTahu ? Hlaseni::StatAzSeDvema : MimoTah());
         return;
     }
     if (KeyCode == KeyCodes::Digit7) {

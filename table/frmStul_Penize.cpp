@@ -22,7 +22,7 @@ void frmStul::cmdBankovka_MouseDown(std::int16_t Index, std::int16_t Button, std
         return;
     }
     if (Hra().PocetMychKaret() != 1) {
-        platform.announcer.Say(Hlaseni::SazetJenSJednou());
+        platform.announcer.Say(Hlaseni::SazetJenSJednou);
         return;
     }
     const std::int32_t r = HodnotaBankovkyOf(Index);

@@ -106,7 +106,7 @@ QString Stav(Faze faze, const Hlaseni::Ruka& hrac, std::int16_t bodyPocitace, st
     const QString minule = posledniVysledek.isEmpty() ? QString() : posledniVysledek + u' ';
     switch (faze) {
     case Faze::Rozdavani: return QStringLiteral("Rozdejte karty. ") + minule + VPenezence(penezenka);
-    case Faze::BezPenez: return NematePenize() + u' ' + minule + VPenezence(penezenka);
+    case Faze::BezPenez: return NematePenize + u' ' + minule + VPenezence(penezenka);
     case Faze::Sazeni: return QStringLiteral("Sázejte, %1. ").arg(mate) + VPenezence(penezenka);
     case Faze::Hrac: return QStringLiteral("Hrajete, %1. ").arg(mate) + penize;
     case Faze::Pocitac: return QStringLiteral("Hraje počítač, %1, počítač %2. ").arg(mate).arg(bodyPocitace) + penize;
@@ -114,49 +114,9 @@ QString Stav(Faze faze, const Hlaseni::Ruka& hrac, std::int16_t bodyPocitace, st
     return QString();
 }
 
-QString NejprveRozdejte()
-{
-    return QStringLiteral("Nejprve rozdejte karty.");
-}
-
-QString HrajePocitac()
-{
-    return QStringLiteral("Počkejte, hraje počítač.");
-}
-
-QString NematePenize()
-{
-    return QStringLiteral("Nemáte peníze.");
-}
-
-QString HraBezi()
-{
-    return QStringLiteral("Hra ještě běží.");
-}
-
-QString StatAzSeDvema()
-{
-    return QStringLiteral("Stát lze až se dvěma kartami.");
-}
-
-QString NejprveSazejte()
-{
-    return QStringLiteral("Nejprve sázejte !");
-}
-
 QString UzNelze(std::int16_t body)
 {
     return QStringLiteral("Už nelze, máte %1.").arg(Bodu(body));
-}
-
-QString NeniSedma()
-{
-    return QStringLiteral("Poslední karta není sedma.");
-}
-
-QString SazetJenSJednou()
-{
-    return QStringLiteral("Sázet lze jen s jednou kartou.");
 }
 
 QString NaToNemate(std::int32_t bankovka, std::int32_t penezenka)
@@ -172,11 +132,6 @@ QString NesloByVyplatit(std::int32_t bankovka)
 QString NemateVsazeno(std::int32_t bankovka)
 {
     return QStringLiteral("%1 nemáte vsazeno.").arg(Korun(bankovka));
-}
-
-QString PodOknem()
-{
-    return QStringLiteral("Nic se nestalo, je otevřené jiné okno.");
 }
 
 QString Souhrn(std::int32_t hry, std::int32_t vyhry, std::int32_t prohry, std::int32_t zacatek, std::int32_t nejvice,

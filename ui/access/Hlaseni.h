@@ -44,20 +44,20 @@ QString Stav(Faze faze, const Ruka& hrac, std::int16_t bodyPocitace, std::int32_
     const QString& posledniVysledek);
 
 // Why a key or a click did nothing.
-QString NejprveRozdejte();
-QString HrajePocitac();
-QString NematePenize();
-QString HraBezi();
-QString StatAzSeDvema();
-QString NejprveSazejte();
+inline const QString NejprveRozdejte = QStringLiteral("Nejprve rozdejte karty.");
+inline const QString HrajePocitac = QStringLiteral("Počkejte, hraje počítač.");
+inline const QString NematePenize = QStringLiteral("Nemáte peníze.");
+inline const QString HraBezi = QStringLiteral("Hra ještě běží.");
+inline const QString StatAzSeDvema = QStringLiteral("Stát lze až se dvěma kartami.");
+inline const QString NejprveSazejte = QStringLiteral("Nejprve sázejte !");
 QString UzNelze(std::int16_t body);
-QString NeniSedma();
-QString SazetJenSJednou();
+inline const QString NeniSedma = QStringLiteral("Poslední karta není sedma.");
+inline const QString SazetJenSJednou = QStringLiteral("Sázet lze jen s jednou kartou.");
 QString NaToNemate(std::int32_t bankovka, std::int32_t penezenka);
 QString NesloByVyplatit(std::int32_t bankovka);
 QString NemateVsazeno(std::int32_t bankovka);
 // A press kept from acting by a window opened over the table: one who sees the window knows why.
-QString PodOknem();
+inline const QString PodOknem = QStringLiteral("Nic se nestalo, je otevřené jiné okno.");
 
 // The chart, which a screen reader cannot see.
 QString Souhrn(std::int32_t hry, std::int32_t vyhry, std::int32_t prohry, std::int32_t zacatek, std::int32_t nejvice,
