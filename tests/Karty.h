@@ -2,7 +2,10 @@
 // deal them and set the computer's thresholds.
 #pragma once
 
+#include "engine/clsHra21.h"
 #include "ui/runtime/Random.h"
+
+#include <gtest/gtest.h>
 
 #include <array>
 #include <cstdint>
@@ -41,8 +44,13 @@ inline void ScriptDeck(Random& rnd, const std::vector<std::int16_t>& fromTop)
         rnd.Script((static_cast<float>(s) + 0.5f) / 32.0f);
 }
 
-// Scripts the computer's threshold for its next tick: 17 or 18.
+// Scripts the computer's threshold for its next tick: one of those it draws (17 or 18).
 inline void ScriptThreshold(Random& rnd, int threshold)
 {
-    rnd.Script(threshold == 17 ? 0.25f : 0.75f);
+    for (int i = 0; i < clsHra21::PocetPrahuPC; ++i) {
+        const float r = (static_cast<float>(i) + 0.5f) / clsHra21::PocetPrahuPC;
+        if (clsHra21::PrahPC(r) == threshold)
+            return rnd.Script(r);
+    }
+    ADD_FAILURE() << "the bank never draws the threshold " << threshold;
 }

@@ -34,6 +34,8 @@ protected:
     void Start(const QString& commandLine = QString())
     {
         platform.CommandLine = commandLine;
+        // A bank's tick or a shuffle a test does not script goes the same way in every run.
+        platform.rnd.HoldSeed(0x1ca);
         platform.forms.OnLastUnloaded = [this] { programEnded = true; };
         platform.announcer.OnSay = [this](const QString& text) { said << text; };
         // A real question box would wait for a player who is not there.

@@ -809,7 +809,7 @@ TEST_F(EngineGames, KeepTheirInvariantsAfterEveryStepOfManyRandomGames)
             ASSERT_GT(P + 7, 21);
         } else {
             ASSERT_GE(P, 15);
-            if (P < 17) {
+            if (P < clsHra21::NizsiPrahPC) {
                 ASSERT_GE(N, 6u);
             }
             if (P > 21) {

@@ -10,7 +10,7 @@
 namespace Pictures {
 LazyPixmap CardFaces(); // the 32 faces in a grid of 4 suits by 8 ranks, 120 x 200 each
 LazyPixmap CardBack();
-LazyPixmap Banknote(std::int32_t valueKc); // 100, 200, 500, 1000, 2000 or 5000
+LazyPixmap Banknote(std::int32_t valueKc); // one of HodnotaBankovky
 LazyPixmap Revolver();
 LazyPixmap InfoBackground();
 QIcon Icon();

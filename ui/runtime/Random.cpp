@@ -21,6 +21,8 @@ float Random::Rnd()
 
 void Random::Randomize()
 {
+    if (heldSeed_)
+        return Seed(*heldSeed_);
     const auto now = std::chrono::system_clock::now().time_since_epoch();
     Seed(static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::microseconds>(now).count()));
 }

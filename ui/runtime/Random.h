@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <deque>
 #include <initializer_list>
+#include <optional>
 #include <random>
 
 class Random {
@@ -13,8 +14,11 @@ public:
     // The next value in [0, 1); never 1.0.
     float Rnd();
 
-    // Reseeds from the time of day; the table does this once per run.
+    // Reseeds from the time of day, or from the seed held; the table does this once per run.
     void Randomize();
+    // What Randomize() seeds with from now on, so that the numbers a test does not script are the
+    // same in every run.
+    void HoldSeed(std::uint32_t seed) { heldSeed_ = seed; }
 
     // A fixed seed, for reproducible sequences.
     void Seed(std::uint32_t seed);
@@ -27,4 +31,5 @@ public:
 private:
     std::mt19937 generator_;
     std::deque<float> scripted_;
+    std::optional<std::uint32_t> heldSeed_;
 };
